@@ -1,0 +1,73 @@
+// Byte-string operations over double-byte (GBK) texts.
+//
+// A text is a run of bytes; every length, position and count here is in
+// bytes. An empty text and an absent one are the same thing. Where an
+// operation walks a text character by character it uses the double-byte
+// character step: a byte 0x80-0xFF is a first byte and is stepped over
+// together with the byte after it, any other byte is a character of its
+// own, and a match is looked for only at character starts. No test is made
+// that a pair is valid GBK. A first byte that is the last byte of the text
+// (a lone first byte) ends the walk.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorrel {
+
+using Text = std::string;
+using TextList = std::vector<Text>;
+
+// Cuts `text` at every `delimiter` found at a character start, scanning from
+// the left; matches do not overlap. The pieces joined with `delimiter` give
+// back the text up to any dropped rest:
+//   "a=1&&b=" -> {"a=1", "", "b="}    "&a" -> {"", "a"}    "a&" -> {"a"}
+//   "&&" -> {"", ""}    "" -> {}    bytes 81 7E 7E 78 at "~" -> {81 7E, "x"}
+// An empty delimiter gives the whole text as one piece. With `maxCount` m, at
+// most m pieces come back: after m cuts the rest of the text is dropped; a
+// negative m counts as 0 and gives no pieces.
+[[nodiscard]] TextList splitText(std::string_view text,
+                                 std::string_view delimiter = ",",
+                                 std::optional<std::int32_t> maxCount = std::nullopt);
+
+// The 1-based byte position of the first `needle` that starts at a character
+// start of `text` at or after byte `start`, or -1. The start byte counts as a
+// character start even inside a two-byte character; `start` 1, 0 and below
+// all search from the first byte. A match may end inside a two-byte
+// character, so a lone first byte is found at the very end of a text. An
+// empty needle gives 1 when anything is left to search, else -1.
+// `ignoreCase` folds only the bytes "A"-"Z", wherever they stand.
+[[nodiscard]] std::int32_t findText(std::string_view text, std::string_view needle,
+                                    std::optional<std::int32_t> start = std::nullopt,
+                                    bool ignoreCase = false);
+
+// The first `count` bytes of `text` (all of it when shorter, "" when count is
+// 0 or less). A count between the two bytes of a character keeps the first
+// byte alone.
+[[nodiscard]] Text leftText(std::string_view text, std::int32_t count);
+
+// The bytes of `text` before the first `delimiter` that findText finds from
+// `start` (0 and below count as 1), or "" when there is none. The bytes before
+// the match are always counted from the first byte of the text. An empty
+// delimiter yields "".
+[[nodiscard]] Text textBefore(std::string_view text, std::string_view delimiter,
+                              std::int32_t start = 1, bool ignoreCase = false);
+
+// -1, 0 or 1 as `a` orders before, equal to or after `b`, byte by byte with
+// bytes unsigned; a proper beginning of a text orders before it. Case and
+// two-byte characters get no special treatment.
+[[nodiscard]] int compareText(std::string_view a, std::string_view b);
+
+// The texts one after the other, in order.
+[[nodiscard]] Text joinTexts(std::initializer_list<std::string_view> texts);
+
+// `value` in general notation with 13 significant digits and an exponent of
+// at least three digits, rounded first to 17 digits and then to 13:
+//   1.0 -> "1"   1e13 -> "1e+013"   0.00001 -> "1e-005"   1/3.0 -> "0.3333333333333"
+[[nodiscard]] Text numberToText(double value);
+
+}  // namespace quorrel

@@ -1,0 +1,57 @@
+// Random inputs through pairParameters and fillResultRows, checked against
+// the literal reference.
+#include "literal_reference.h"
+#include "parameter_pairing.h"
+#include "result_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace quorrel {
+namespace {
+
+// Bytes that matter to the rules: the separators, a few letters, and first
+// bytes followed by second bytes that look like ASCII.
+std::string randomText(std::mt19937& random, std::size_t maxLength)
+{
+    static constexpr std::string_view ascii = "&&&===**abcAB~@\\|";
+    static constexpr std::string_view secondBytes = "&=*abAB~@\\|\x81\xA1\xFE";
+    std::uniform_int_distribution<std::size_t> length(0, maxLength);
+    std::uniform_int_distribution<int> kind(0, 9);
+    std::string text;
+    for (std::size_t n = length(random); text.size() < n;) {
+        if (kind(random) < 2) {
+            text += static_cast<char>(std::uniform_int_distribution<int>(0x80, 0xFF)(random));
+            if (text.size() < n)
+                text += secondBytes[random() % secondBytes.size()];
+        } else {
+            text += ascii[random() % ascii.size()];
+        }
+    }
+    return text;
+}
+
+TEST(PairingDifferential, MatchesLiteralReference)
+{
+    const std::string_view filters[] = {"&", "&", "&", "", "&&", "~", "a", "\x81~", "=", "*"};
+    std::mt19937 random(20261211);
+    for (int round = 0; round < 20000; ++round) {
+        const std::string first = randomText(random, 40);
+        const std::string second = randomText(random, 40);
+        const std::string_view filter = filters[round % std::size(filters)];
+
+        ParseLists lists;
+        pairParameters(lists, first, second, filter);
+        const std::vector<std::string> expectedEntries = literal::pairEntries(first, second, filter);
+        ASSERT_EQ(lists.pairList, expectedEntries) << "first=" << first << " second=" << second
+                                                  << " filter=" << filter;
+
+        RecordingTable table;
+        fillResultRows(lists.pairList, table);
+        ASSERT_EQ(table.rows, literal::rowsFor(expectedEntries)) << "first=" << first << " second=" << second;
+    }
+}
+
+}  // namespace
+}  // namespace quorrel
