@@ -1,0 +1,34 @@
+#include "gbk_text.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace quorrel {
+namespace {
+
+constexpr const char* encodingName = "GB18030";
+
+}  // namespace
+
+std::string encodeGbk(const QString& text)
+{
+    QStringEncoder encoder(encodingName, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    return bytes.toStdString();
+}
+
+QString decodeGbk(std::string_view bytes)
+{
+    // The decoder silently drops an incomplete sequence at the end of its
+    // input. A line feed after the bytes makes it report that sequence as
+    // U+FFFD like any other; the line feed itself always comes back last.
+    QByteArray terminated(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    terminated.append('\n');
+    QStringDecoder decoder(encodingName, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(terminated);
+    text.chop(1);
+    return text;
+}
+
+}  // namespace quorrel
