@@ -4,15 +4,15 @@ namespace quorrel {
 
 void fillResultRows(const TextList& pairList, RowWriter& table)
 {
-    for (const Text& entry : pairList) {
+    for (std::string_view entry : pairList) {
         const int row = table.appendRow();
         Text value1;
         Text value2;
         bool firstHalf = true;
-        for (const Text& half : splitText(entry, "*")) {
+        for (std::string_view half : splitText(entry, "*")) {
             const TextList parts = splitText(half, "=");
             if (parts.size() == 2) {
-                const Text& value = parts[1];
+                const std::string_view value = parts[1];
                 table.setCell(row, 0, numberToText(row + 1.0));
                 table.setCell(row, 1, parts[0]);
                 if (firstHalf) {

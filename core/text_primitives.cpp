@@ -29,11 +29,14 @@ std::size_t findAtCharStart(std::string_view text, std::string_view needle, std:
 {
     const std::size_t n = text.size();
     const std::size_t m = needle.size();
+    const auto fold = [ignoreCase](char c) { return ignoreCase ? foldAsciiUpper(c) : c; };
+    const char needleStart = fold(needle[0]);
     std::size_t pos = offset;
     while (n - pos >= m) {
-        if (bytesEqual(text.substr(pos, m), needle, ignoreCase))
+        const char c = text[pos];
+        if (fold(c) == needleStart && bytesEqual(text.substr(pos, m), needle, ignoreCase))
             return pos;
-        if (isFirstByte(text[pos])) {
+        if (isFirstByte(c)) {
             if (pos + 1 == n)
                 return notFound;
             pos += 2;
@@ -55,22 +58,25 @@ TextList splitText(std::string_view text, std::string_view delimiter,
     if (text.empty() || (limited && limit == 0))
         return pieces;
     if (delimiter.empty()) {
-        pieces.emplace_back(text);
+        pieces.push_back(text);
         return pieces;
     }
 
     const std::size_t n = text.size();
     const std::size_t d = delimiter.size();
+    const char delimiterStart = delimiter[0];
+    pieces.reserve(0, n);
     std::size_t pieceStart = 0;
     std::size_t pos = 0;
     while (n - pos >= d) {
-        if (text.compare(pos, d, delimiter) == 0) {
-            pieces.emplace_back(text.substr(pieceStart, pos - pieceStart));
+        const char c = text[pos];
+        if (c == delimiterStart && text.compare(pos, d, delimiter) == 0) {
+            pieces.push_back(text.substr(pieceStart, pos - pieceStart));
             pos += d;
             pieceStart = pos;
             if (limited && --limit == 0)
                 return pieces;
-        } else if (isFirstByte(text[pos])) {
+        } else if (isFirstByte(c)) {
             if (pos + 1 == n)
                 break;
             pos += 2;
@@ -79,7 +85,7 @@ TextList splitText(std::string_view text, std::string_view delimiter,
         }
     }
     if (pieceStart != n)
-        pieces.emplace_back(text.substr(pieceStart));
+        pieces.push_back(text.substr(pieceStart));
     return pieces;
 }
 

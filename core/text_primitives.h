@@ -10,17 +10,17 @@
 // (a lone first byte) ends the walk.
 #pragma once
 
+#include "text_list.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quorrel {
 
 using Text = std::string;
-using TextList = std::vector<Text>;
 
 // Cuts `text` at every `delimiter` found at a character start, scanning from
 // the left; matches do not overlap. The pieces joined with `delimiter` give

@@ -13,9 +13,12 @@ namespace {
 
 // Bytes that matter to the rules: the separators, a few letters, and first
 // bytes followed by second bytes that look like ASCII.
-std::string randomText(std::mt19937& random, std::size_t maxLength)
+constexpr std::string_view manyLetters = "&&&===**abcAB~@\\|";
+// Few letters: keys overlap and nest, as "a", "ab" and "bab" do.
+constexpr std::string_view fewLetters = "&&&&==abbab";
+
+std::string randomText(std::mt19937& random, std::size_t maxLength, std::string_view ascii = manyLetters)
 {
-    static constexpr std::string_view ascii = "&&&===**abcAB~@\\|";
     static constexpr std::string_view secondBytes = "&=*abAB~@\\|\x81\xA1\xFE";
     std::uniform_int_distribution<std::size_t> length(0, maxLength);
     std::uniform_int_distribution<int> kind(0, 9);
@@ -36,15 +39,18 @@ TEST(PairingDifferential, MatchesLiteralReference)
 {
     const std::string_view filters[] = {"&", "&", "&", "", "&&", "~", "a", "\x81~", "=", "*"};
     std::mt19937 random(20261211);
-    for (int round = 0; round < 20000; ++round) {
-        const std::string first = randomText(random, 40);
-        const std::string second = randomText(random, 40);
+    for (int round = 0; round < 30000; ++round) {
+        const bool longInputs = round % 3 == 0;
+        const std::string_view letters = round % 2 == 0 ? manyLetters : fewLetters;
+        const std::string first = randomText(random, longInputs ? 300 : 40, letters);
+        const std::string second = randomText(random, longInputs ? 300 : 40, letters);
         const std::string_view filter = filters[round % std::size(filters)];
 
         ParseLists lists;
         pairParameters(lists, first, second, filter);
         const std::vector<std::string> expectedEntries = literal::pairEntries(first, second, filter);
-        ASSERT_EQ(lists.pairList, expectedEntries) << "first=" << first << " second=" << second
+        const std::vector<std::string> entries(lists.pairList.begin(), lists.pairList.end());
+        ASSERT_EQ(entries, expectedEntries) << "first=" << first << " second=" << second
                                                   << " filter=" << filter;
 
         RecordingTable table;

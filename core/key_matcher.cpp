@@ -1,0 +1,172 @@
+#include "key_matcher.h"
+
+#include <algorithm>
+
+namespace quorrel {
+namespace {
+
+// One symbol per character: a byte below 0x80 stands for itself, a two-byte
+// character (first byte 0x80-0xFF) for 0x80 + (first - 0x80) * 256 + second.
+constexpr std::uint32_t symbolCount = 0x80 + 0x80 * 0x100;
+
+// Calls `onSymbol` for each whole character of `text`, in order; a lone
+// first byte at the end is no character and ends the walk.
+template <typename OnSymbol>
+void forEachSymbol(std::string_view text, OnSymbol onSymbol)
+{
+    const auto* byte = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = byte + text.size();
+    while (byte != end) {
+        if (*byte < 0x80) {
+            if (!onSymbol(std::uint32_t{*byte}))
+                return;
+            ++byte;
+        } else {
+            if (byte + 1 == end)
+                return;
+            if (!onSymbol(0x80u + ((*byte - 0x80u) << 8) + byte[1]))
+                return;
+            byte += 2;
+        }
+    }
+}
+
+}  // namespace
+
+KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
+    : keyCount_(keys.size()), states_(1), rootTargets_(symbolCount, -1)
+{
+    // The trie, built from the keys in byte order: byte order is symbol
+    // order, so a key shares its longest prefix with the key before it and
+    // every state gets its children in ascending symbol order.
+    std::vector<std::int32_t> order(keys.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = std::int32_t(k);
+    std::sort(order.begin(), order.end(),
+              [&](std::int32_t a, std::int32_t b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
+
+    struct Edge {
+        std::int32_t parent;
+        std::uint32_t symbol;
+        std::int32_t target;
+    };
+    std::size_t keyBytes = 0;
+    for (std::string_view key : keys)
+        keyBytes += key.size();
+    std::vector<Edge> edges;
+    edges.reserve(keyBytes);
+    states_.reserve(keyBytes + 1);
+    std::vector<std::uint32_t> previousSymbols;
+    std::vector<std::int32_t> previousPath{0};  // the state after each symbol of the key before
+    std::vector<std::uint32_t> symbols;
+    for (std::int32_t k : order) {
+        symbols.clear();
+        forEachSymbol(keys[std::size_t(k)], [&](std::uint32_t symbol) {
+            symbols.push_back(symbol);
+            return true;
+        });
+        std::size_t shared = 0;
+        while (shared < symbols.size() && shared < previousSymbols.size()
+               && symbols[shared] == previousSymbols[shared])
+            ++shared;
+        previousPath.resize(shared + 1);
+        for (std::size_t d = shared; d < symbols.size(); ++d) {
+            const auto state = std::int32_t(states_.size());
+            states_.emplace_back();
+            edges.push_back({previousPath.back(), symbols[d], state});
+            previousPath.push_back(state);
+        }
+        states_[std::size_t(previousPath.back())].key = k;
+        previousSymbols.swap(symbols);
+    }
+
+    // Each state's edges side by side, still in ascending symbol order.
+    for (const Edge& edge : edges)
+        ++states_[std::size_t(edge.parent)].edgeCount;
+    std::uint32_t firstEdge = 0;
+    for (State& state : states_) {
+        state.firstEdge = firstEdge;
+        firstEdge += state.edgeCount;
+    }
+    edgeSymbols_.resize(edges.size());
+    edgeTargets_.resize(edges.size());
+    std::vector<std::uint32_t> filled(states_.size(), 0);
+    for (const Edge& edge : edges) {
+        const std::uint32_t e = states_[std::size_t(edge.parent)].firstEdge + filled[std::size_t(edge.parent)]++;
+        edgeSymbols_[e] = edge.symbol;
+        edgeTargets_[e] = edge.target;
+        if (edge.parent == 0)
+            rootTargets_[edge.symbol] = edge.target;
+    }
+
+    // Fail links in breadth-first order: a state's fail target is shallower,
+    // so it is complete before the state is reached.
+    std::vector<std::int32_t> queue{0};
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const std::int32_t parent = queue[head];
+        const State& from = states_[std::size_t(parent)];
+        for (std::uint32_t e = from.firstEdge; e < from.firstEdge + from.edgeCount; ++e) {
+            const std::int32_t target = edgeTargets_[e];
+            State& to = states_[std::size_t(target)];
+            to.fail = parent == 0 ? 0 : next(states_[std::size_t(parent)].fail, edgeSymbols_[e]);
+            const State& fail = states_[std::size_t(to.fail)];
+            to.nextWithKey = fail.key >= 0 ? to.fail : fail.nextWithKey;
+            queue.push_back(target);
+        }
+    }
+}
+
+std::int32_t KeyMatcher::child(std::int32_t state, std::uint32_t symbol) const
+{
+    if (state == 0)
+        return rootTargets_[symbol];
+    const State& from = states_[std::size_t(state)];
+    const auto first = edgeSymbols_.begin() + from.firstEdge;
+    const auto last = first + from.edgeCount;
+    const auto found = std::lower_bound(first, last, symbol);
+    if (found == last || *found != symbol)
+        return -1;
+    return edgeTargets_[std::size_t(found - edgeSymbols_.begin())];
+}
+
+std::int32_t KeyMatcher::next(std::int32_t state, std::uint32_t symbol) const
+{
+    for (;;) {
+        const std::int32_t target = child(state, symbol);
+        if (target >= 0)
+            return target;
+        if (state == 0)
+            return 0;
+        state = states_[std::size_t(state)].fail;
+    }
+}
+
+std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items) const
+{
+    std::vector<std::int32_t> firstItem(keyCount_, noItem);
+    std::size_t unresolved = keyCount_;
+    for (std::size_t j = 0; j < items.size() && unresolved > 0; ++j) {
+        std::int32_t state = 0;
+        forEachSymbol(items[j], [&](std::uint32_t symbol) {
+            state = next(state, symbol);
+            // Walk the keys that end here, longest first. A key already found
+            // was found with every shorter key below it on this chain, so the
+            // walk stops at the first one.
+            std::int32_t withKey = states_[std::size_t(state)].key >= 0
+                                       ? state
+                                       : states_[std::size_t(state)].nextWithKey;
+            while (withKey >= 0) {
+                std::int32_t& found = firstItem[std::size_t(states_[std::size_t(withKey)].key)];
+                if (found != noItem)
+                    break;
+                found = std::int32_t(j);
+                --unresolved;
+                withKey = states_[std::size_t(withKey)].nextWithKey;
+            }
+            return unresolved > 0;
+        });
+    }
+    return firstItem;
+}
+
+}  // namespace quorrel

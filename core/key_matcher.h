@@ -1,0 +1,48 @@
+// Finding, for many keys at once, the first item of a list that contains
+// each key at a character start.
+#pragma once
+
+#include "text_primitives.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quorrel {
+
+// An Aho-Corasick automaton over the keys, with double-byte characters as
+// single symbols so that a key is found only where findText would find it:
+// at a character start of the item, counted from the item's first byte.
+class KeyMatcher {
+public:
+    static constexpr std::int32_t noItem = -1;
+
+    // `keys` must be distinct and not empty; each is a whole number of
+    // characters, as the bytes before a character-start "=" always are.
+    explicit KeyMatcher(const std::vector<std::string_view>& keys);
+
+    // For each key, the 0-based index of the first item of `items` that
+    // contains it at a character start, or noItem. Stops reading items once
+    // every key is found.
+    [[nodiscard]] std::vector<std::int32_t> firstContainingItems(const TextList& items) const;
+
+private:
+    struct State {
+        std::int32_t fail = 0;           // longest proper suffix that is a trie path
+        std::int32_t key = -1;           // the key that ends here, or -1
+        std::int32_t nextWithKey = -1;   // nearest state down the fail chain that ends a key
+        std::uint32_t firstEdge = 0;     // this state's edges in edgeSymbols/edgeTargets
+        std::uint32_t edgeCount = 0;
+    };
+
+    [[nodiscard]] std::int32_t child(std::int32_t state, std::uint32_t symbol) const;
+    [[nodiscard]] std::int32_t next(std::int32_t state, std::uint32_t symbol) const;
+
+    std::size_t keyCount_;
+    std::vector<State> states_;                 // 0 is the root
+    std::vector<std::int32_t> rootTargets_;     // child of the root for every symbol, or -1
+    std::vector<std::uint32_t> edgeSymbols_;    // sorted within each state
+    std::vector<std::int32_t> edgeTargets_;
+};
+
+}  // namespace quorrel
