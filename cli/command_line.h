@@ -1,0 +1,29 @@
+// The command line of quorrel-cli: quorrel-cli [options] FIRST SECOND.
+#pragma once
+
+#include <string>
+
+namespace quorrel::cli {
+
+enum class Encoding { Utf8, Gbk };
+enum class Format { Table, Tsv, Json };
+
+struct Options {
+    std::string first;   // FIRST as given: the string itself, "@path" or "@-"
+    std::string second;  // SECOND, likewise
+    std::string filter = "&";
+    Encoding encoding = Encoding::Utf8;
+    Format format = Format::Table;
+    bool quiet = false;
+    // Not empty after --help or --version: the text to print instead of comparing.
+    std::string helpText;
+};
+
+// Reads the options and the two arguments. Arguments keep their bytes
+// exactly, whatever the locale; "--" ends the options, so a string that
+// begins with "-" can follow it. Throws Trouble for an unknown option, a
+// missing or unknown option value, other than two arguments, or both
+// arguments reading standard input.
+[[nodiscard]] Options parseCommandLine(int argc, const char* const* argv);
+
+}  // namespace quorrel::cli

@@ -1,0 +1,90 @@
+// quorrel-cli: compares two parameter strings as the window does, for
+// scripts and CI jobs. Exit status 0: every row equal; 1: a row differs or
+// is empty; 2: trouble, reported in one line on standard error.
+#include "collected_rows.h"
+#include "command_line.h"
+#include "input_text.h"
+#include "parameter_pairing.h"
+#include "result_rows.h"
+#include "row_formats.h"
+#include "text_encoding.h"
+#include "trouble.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace {
+
+using namespace quorrel;
+using namespace quorrel::cli;
+
+void writeStandardOutput(const std::string& bytes)
+{
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        throw Trouble(std::string("cannot write the output: ") + std::strerror(errno));
+}
+
+std::vector<ResultRow> compare(const Options& options)
+{
+    const std::string first = toCoreText(readInput(options.first, "first input"), options.encoding, "first input");
+    const std::string second =
+        toCoreText(readInput(options.second, "second input"), options.encoding, "second input");
+    const std::string filter = toCoreText(options.filter, options.encoding, "filter text");
+
+    ParseLists lists;
+    pairParameters(lists, first, second, filter);
+    CollectedRows table;
+    fillResultRows(lists.pairList, table);
+    return std::move(table.rows);
+}
+
+std::string formatted(const std::vector<ResultRow>& rows, const Options& options)
+{
+    switch (options.format) {
+    case Format::Table:
+        return formatTable(rows, options.encoding);
+    case Format::Tsv:
+        return formatTsv(rows, options.encoding);
+    case Format::Json:
+        return formatJson(rows);
+    }
+    return {};
+}
+
+int run(int argc, const char* const* argv)
+{
+    const Options options = parseCommandLine(argc, argv);
+    if (!options.helpText.empty()) {
+        writeStandardOutput(options.helpText);
+        return 0;
+    }
+    const std::vector<ResultRow> rows = compare(options);
+    if (!options.quiet)
+        writeStandardOutput(formatted(rows, options));
+    const bool allEqual =
+        std::all_of(rows.begin(), rows.end(), [](const ResultRow& row) { return row[4] == equalMark; });
+    return allEqual ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName("quorrel-cli");
+    QCoreApplication::setApplicationVersion(QUORREL_VERSION);
+    try {
+        return run(argc, argv);
+    } catch (const Trouble& trouble) {
+        std::fprintf(stderr, "quorrel-cli: %s\n", trouble.what());
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "quorrel-cli: out of memory\n");
+    }
+    return 2;
+}

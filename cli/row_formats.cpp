@@ -1,0 +1,139 @@
+#include "row_formats.h"
+
+#include "gbk_text.h"
+#include "terminal_width.h"
+#include "text_encoding.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+namespace quorrel::cli {
+namespace {
+
+constexpr std::array<std::string_view, 5> columnTitles{"id", "type", "value1", "value2", "state"};
+
+// `bytes` with backslash, tab, carriage return and line feed escaped, and
+// with `controlsAsHex` every other byte below 0x20 and 0x7F as \xHH.
+std::string escapeCell(std::string_view bytes, bool controlsAsHex)
+{
+    std::string escaped;
+    escaped.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            escaped += "\\\\";
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else if (c == '\r') {
+            escaped += "\\r";
+        } else if (c == '\n') {
+            escaped += "\\n";
+        } else if (controlsAsHex && (byte < 0x20 || byte == 0x7F)) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            escaped += hex;
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+struct TableCell {
+    std::string bytes;
+    int width = 0;
+};
+
+TableCell tableCell(std::string_view bytes, Encoding encoding)
+{
+    TableCell cell{escapeCell(bytes, true), 0};
+    cell.width = terminalWidth(outputCharacters(cell.bytes, encoding));
+    return cell;
+}
+
+// `text` as a JSON string literal. QJsonObject keeps its members sorted by
+// name, so the objects are framed by hand and QJsonDocument writes only the
+// strings, each as the one element of an array.
+std::string jsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2).toStdString();
+}
+
+}  // namespace
+
+std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
+{
+    using Line = std::array<TableCell, 5>;
+    std::vector<Line> lines;
+    lines.reserve(rows.size() + 1);
+    Line& header = lines.emplace_back();
+    for (std::size_t column = 0; column < 5; ++column)
+        header[column] = tableCell(columnTitles[column], encoding);
+    for (const ResultRow& row : rows) {
+        Line& line = lines.emplace_back();
+        for (std::size_t column = 0; column < 5; ++column)
+            line[column] = tableCell(fromCoreText(row[column], encoding), encoding);
+    }
+
+    std::array<int, 5> widths{};
+    for (const Line& line : lines) {
+        for (std::size_t column = 0; column < 5; ++column)
+            widths[column] = std::max(widths[column], line[column].width);
+    }
+
+    std::string table;
+    for (const Line& line : lines) {
+        std::size_t last = 5;
+        while (last > 0 && line[last - 1].bytes.empty())
+            --last;
+        for (std::size_t column = 0; column < last; ++column) {
+            table += line[column].bytes;
+            if (column + 1 < last)
+                table.append(static_cast<std::size_t>(widths[column] - line[column].width + 2), ' ');
+        }
+        table += '\n';
+    }
+    return table;
+}
+
+std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding)
+{
+    std::string tsv = "id\ttype\tvalue1\tvalue2\tstate\n";
+    for (const ResultRow& row : rows) {
+        for (std::size_t column = 0; column < 5; ++column) {
+            if (column > 0)
+                tsv += '\t';
+            tsv += escapeCell(fromCoreText(row[column], encoding), false);
+        }
+        tsv += '\n';
+    }
+    return tsv;
+}
+
+std::string formatJson(const std::vector<ResultRow>& rows)
+{
+    if (rows.empty())
+        return "[]\n";
+    std::string json = "[\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        json += "  {";
+        for (std::size_t column = 0; column < 5; ++column) {
+            if (column > 0)
+                json += ", ";
+            json += '"';
+            json += columnTitles[column];
+            json += "\": ";
+            json += jsonString(decodeGbk(rows[i][column]));
+        }
+        json += i + 1 < rows.size() ? "},\n" : "}\n";
+    }
+    json += "]\n";
+    return json;
+}
+
+}  // namespace quorrel::cli

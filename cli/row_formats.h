@@ -1,0 +1,30 @@
+// The three ways quorrel-cli prints result rows.
+#pragma once
+
+#include "collected_rows.h"
+#include "command_line.h"
+
+#include <string>
+#include <vector>
+
+namespace quorrel::cli {
+
+// A header line and one line per row, the columns aligned for a terminal
+// with wide characters counted as two columns. Cells are escaped as in
+// formatTsv, and any other control byte shows as \xHH, so no cell can break
+// a line or send a control sequence to the terminal. Trailing empty cells
+// leave no padding, so a fully empty row prints as an empty line.
+[[nodiscard]] std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding);
+
+// The line "id\ttype\tvalue1\tvalue2\tstate", then one line per row with the
+// five cells separated by tabs. Inside a cell the bytes backslash, tab,
+// carriage return and line feed are written as \\, \t, \r and \n wherever
+// they stand; with gbk, undo the escapes before decoding.
+[[nodiscard]] std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding);
+
+// A JSON array with one object per row, members "id", "type", "value1",
+// "value2" and "state" in that order, all strings. Always UTF-8: cells are
+// decoded from GB18030, bytes that form no character as U+FFFD.
+[[nodiscard]] std::string formatJson(const std::vector<ResultRow>& rows);
+
+}  // namespace quorrel::cli

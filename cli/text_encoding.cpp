@@ -1,0 +1,65 @@
+#include "text_encoding.h"
+
+#include "gbk_text.h"
+#include "trouble.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+
+namespace quorrel::cli {
+namespace {
+
+constexpr QChar replacementCharacter(0xFFFD);
+constexpr std::string_view encodedReplacementCharacter = "\xEF\xBF\xBD";
+
+// The byte offset of the first invalid sequence in `bytes`, given `decoded`,
+// their decoding with U+FFFD for each invalid sequence. Up to the first
+// invalid sequence every character was decoded from its own bytes, so the
+// UTF-8 lengths of the characters before it add up to its offset.
+std::size_t firstInvalidOffset(std::string_view bytes, const QString& decoded)
+{
+    std::size_t offset = 0;
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const QChar c = decoded[i];
+        if (c == replacementCharacter && bytes.substr(offset, 3) != encodedReplacementCharacter)
+            return offset;
+        if (c.isHighSurrogate()) {
+            offset += 4;
+            ++i;
+        } else {
+            offset += c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : 3;
+        }
+    }
+    return offset;
+}
+
+}  // namespace
+
+std::string toCoreText(const std::string& bytes, Encoding encoding, std::string_view side)
+{
+    if (encoding == Encoding::Gbk)
+        return bytes;
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (decoder.hasError())
+        throw Trouble("the " + std::string(side) + " is not valid UTF-8 at byte offset " +
+                      std::to_string(firstInvalidOffset(bytes, text)));
+    return encodeGbk(text);
+}
+
+std::string fromCoreText(std::string_view cell, Encoding encoding)
+{
+    if (encoding == Encoding::Gbk)
+        return std::string(cell);
+    return decodeGbk(cell).toStdString();
+}
+
+QString outputCharacters(std::string_view bytes, Encoding encoding)
+{
+    if (encoding == Encoding::Gbk)
+        return decodeGbk(bytes);
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace quorrel::cli
