@@ -39,11 +39,11 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
     // The trie, built from the keys in byte order: byte order is symbol
     // order, so a key shares its longest prefix with the key before it and
     // every state gets its children in ascending symbol order.
-    std::vector<std::int32_t> order(keys.size());
-    for (std::size_t k = 0; k < order.size(); ++k)
-        order[k] = std::int32_t(k);
-    std::sort(order.begin(), order.end(),
-              [&](std::int32_t a, std::int32_t b) { return keys[std::size_t(a)] < keys[std::size_t(b)]; });
+    std::vector<std::pair<std::string_view, std::int32_t>> sorted;
+    sorted.reserve(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k)
+        sorted.emplace_back(keys[k], std::int32_t(k));
+    std::sort(sorted.begin(), sorted.end());
 
     struct Edge {
         std::int32_t parent;
@@ -59,9 +59,9 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
     std::vector<std::uint32_t> previousSymbols;
     std::vector<std::int32_t> previousPath{0};  // the state after each symbol of the key before
     std::vector<std::uint32_t> symbols;
-    for (std::int32_t k : order) {
+    for (const auto& [key, k] : sorted) {
         symbols.clear();
-        forEachSymbol(keys[std::size_t(k)], [&](std::uint32_t symbol) {
+        forEachSymbol(key, [&](std::uint32_t symbol) {
             symbols.push_back(symbol);
             return true;
         });
@@ -99,18 +99,43 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
             rootTargets_[edge.symbol] = edge.target;
     }
 
+    // A dense table of the ASCII steps, when it is small enough: one class
+    // per ASCII byte that occurs in a key, and class 0 for the others, which
+    // lead back to the root from every state.
+    for (std::uint32_t symbol : edgeSymbols_) {
+        if (symbol < 0x80 && asciiClass_[symbol] == 0)
+            asciiClass_[symbol] = std::uint8_t(classCount_++);
+    }
+    while ((std::size_t{1} << rowShift_) < classCount_)
+        ++rowShift_;
+    if ((states_.size() << rowShift_) <= maxAsciiSteps)
+        asciiSteps_.assign(states_.size() << rowShift_, 0);
+
     // Fail links in breadth-first order: a state's fail target is shallower,
-    // so it is complete before the state is reached.
+    // so its fail link and its row of ASCII steps are complete before the
+    // state is reached. A state's row is its fail target's row with its own
+    // children put in.
+    keyEnds_.assign(states_.size(), -1);
     std::vector<std::int32_t> queue{0};
+    queue.reserve(states_.size());
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const std::int32_t parent = queue[head];
         const State& from = states_[std::size_t(parent)];
+        std::int32_t* const row = asciiSteps_.empty() ? nullptr : &asciiSteps_[rowOf(parent)];
+        if (row && parent != 0)
+            std::copy_n(&asciiSteps_[rowOf(from.fail)], classCount_, row);
         for (std::uint32_t e = from.firstEdge; e < from.firstEdge + from.edgeCount; ++e) {
+            const std::uint32_t symbol = edgeSymbols_[e];
             const std::int32_t target = edgeTargets_[e];
             State& to = states_[std::size_t(target)];
-            to.fail = parent == 0 ? 0 : next(states_[std::size_t(parent)].fail, edgeSymbols_[e]);
+            to.fail = parent == 0 ? 0
+                      : row && symbol < 0x80 ? asciiSteps_[rowOf(from.fail) + asciiClass_[symbol]] >> rowShift_
+                                             : next(from.fail, symbol);
             const State& fail = states_[std::size_t(to.fail)];
             to.nextWithKey = fail.key >= 0 ? to.fail : fail.nextWithKey;
+            keyEnds_[std::size_t(target)] = to.key >= 0 ? target : to.nextWithKey;
+            if (row && symbol < 0x80)
+                row[asciiClass_[symbol]] = std::int32_t(rowOf(target));
             queue.push_back(target);
         }
     }
@@ -141,30 +166,57 @@ std::int32_t KeyMatcher::next(std::int32_t state, std::uint32_t symbol) const
     }
 }
 
+const unsigned char* KeyMatcher::followAscii(const unsigned char* byte, const unsigned char* end,
+                                             std::int32_t& state) const
+{
+    // Locals keep the loop in registers; the table holds row offsets, so a
+    // step is one load and one add.
+    const std::int32_t* const steps = asciiSteps_.data();
+    const std::uint8_t* const classes = asciiClass_.data();
+    const unsigned shift = rowShift_;
+    const std::int32_t* const keyEnds = keyEnds_.data();
+    std::int32_t row = std::int32_t(rowOf(state));
+    while (byte != end && *byte < 0x80) {
+        row = steps[std::size_t(row) + classes[*byte++]];
+        if (keyEnds[row >> shift] >= 0)
+            break;
+    }
+    state = row >> shift;
+    return byte;
+}
+
 std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items) const
 {
     std::vector<std::int32_t> firstItem(keyCount_, noItem);
     std::size_t unresolved = keyCount_;
     for (std::size_t j = 0; j < items.size() && unresolved > 0; ++j) {
+        const std::string_view item = items[j];
+        const auto* byte = reinterpret_cast<const unsigned char*>(item.data());
+        const auto* const end = byte + item.size();
         std::int32_t state = 0;
-        forEachSymbol(items[j], [&](std::uint32_t symbol) {
-            state = next(state, symbol);
+        while (byte != end && unresolved > 0) {
+            if (*byte < 0x80 && !asciiSteps_.empty()) {
+                byte = followAscii(byte, end, state);
+            } else if (*byte < 0x80) {
+                state = next(state, *byte++);
+            } else {
+                if (byte + 1 == end)
+                    break;
+                state = next(state, 0x80u + ((*byte - 0x80u) << 8) + byte[1]);
+                byte += 2;
+            }
             // Walk the keys that end here, longest first. A key already found
             // was found with every shorter key below it on this chain, so the
             // walk stops at the first one.
-            std::int32_t withKey = states_[std::size_t(state)].key >= 0
-                                       ? state
-                                       : states_[std::size_t(state)].nextWithKey;
-            while (withKey >= 0) {
+            for (std::int32_t withKey = keyEnds_[std::size_t(state)]; withKey >= 0;
+                 withKey = states_[std::size_t(withKey)].nextWithKey) {
                 std::int32_t& found = firstItem[std::size_t(states_[std::size_t(withKey)].key)];
                 if (found != noItem)
                     break;
                 found = std::int32_t(j);
                 --unresolved;
-                withKey = states_[std::size_t(withKey)].nextWithKey;
             }
-            return unresolved > 0;
-        });
+        }
     }
     return firstItem;
 }

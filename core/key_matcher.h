@@ -4,6 +4,7 @@
 
 #include "text_primitives.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -35,14 +36,31 @@ private:
         std::uint32_t edgeCount = 0;
     };
 
+    // The child of `state` for `symbol`, or -1.
     [[nodiscard]] std::int32_t child(std::int32_t state, std::uint32_t symbol) const;
+    // The state after `symbol`: the child, else the child of the nearest fail
+    // target that has one, else the root.
     [[nodiscard]] std::int32_t next(std::int32_t state, std::uint32_t symbol) const;
+
+    // Steps through the ASCII bytes from `byte` with the table, up to the
+    // first two-byte character, the end, or a state where a key ends.
+    const unsigned char* followAscii(const unsigned char* byte, const unsigned char* end,
+                                     std::int32_t& state) const;
+
+    [[nodiscard]] std::size_t rowOf(std::int32_t state) const { return std::size_t(state) << rowShift_; }
+
+    static constexpr std::size_t maxAsciiSteps = std::size_t{1} << 22;
 
     std::size_t keyCount_;
     std::vector<State> states_;                 // 0 is the root
     std::vector<std::int32_t> rootTargets_;     // child of the root for every symbol, or -1
     std::vector<std::uint32_t> edgeSymbols_;    // sorted within each state
     std::vector<std::int32_t> edgeTargets_;
+    std::array<std::uint8_t, 0x80> asciiClass_{};  // 0 for a byte that is in no key
+    std::size_t classCount_ = 1;
+    unsigned rowShift_ = 0;                       // a state's row is 2^rowShift_ entries
+    std::vector<std::int32_t> asciiSteps_;        // next() of each state and class, as the target's row offset
+    std::vector<std::int32_t> keyEnds_;           // per state: itself if a key ends there, else nextWithKey
 };
 
 }  // namespace quorrel

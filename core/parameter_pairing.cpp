@@ -68,15 +68,15 @@ void pairParameters(ParseLists& lists, std::string_view firstText, std::string_v
     for (std::size_t i = 0; i < first.size(); ++i) {
         const std::int32_t j = matches[i];
         if (j == KeyMatcher::noItem) {
-            lists.pairList.push_back(joinTexts({first[i], "*"}));
+            lists.pairList.pushJoined({first[i], "*"});
         } else if (!used[std::size_t(j)]) {
-            lists.pairList.push_back(joinTexts({first[i], "*", second[std::size_t(j)]}));
+            lists.pairList.pushJoined({first[i], "*", second[std::size_t(j)]});
             used[std::size_t(j)] = true;
         }
     }
     for (std::size_t k = 0; k < second.size(); ++k) {
         if (!used[k])
-            lists.pairList.push_back(joinTexts({"*", second[k]}));
+            lists.pairList.pushJoined({"*", second[k]});
     }
 
     first.clear();

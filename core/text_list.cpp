@@ -14,6 +14,13 @@ void TextList::push_back(std::string_view text)
     ends_.push_back(bytes_.size());
 }
 
+void TextList::pushJoined(std::initializer_list<std::string_view> pieces)
+{
+    for (std::string_view piece : pieces)
+        bytes_.append(piece);
+    ends_.push_back(bytes_.size());
+}
+
 void TextList::reserve(std::size_t count, std::size_t bytes)
 {
     ends_.reserve(ends_.size() + count);

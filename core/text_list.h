@@ -60,6 +60,8 @@ public:
     [[nodiscard]] const_iterator end() const { return {this, size()}; }
 
     void push_back(std::string_view text);
+    // Appends the pieces joined as one text, as joinTexts would give it.
+    void pushJoined(std::initializer_list<std::string_view> pieces);
     // Makes room for `count` more texts of `bytes` bytes in all.
     void reserve(std::size_t count, std::size_t bytes);
     // Releases every text; the list can be appended to at once.
