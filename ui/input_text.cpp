@@ -1,0 +1,19 @@
+#include "input_text.h"
+
+#include "gbk_text.h"
+
+#include <QLineEdit>
+
+namespace quorrel {
+
+Text readInputText(const QLineEdit& input)
+{
+    return encodeGbk(input.text());
+}
+
+void setInputText(QLineEdit& input, std::string_view text)
+{
+    input.setText(decodeGbk(text));
+}
+
+}  // namespace quorrel

@@ -1,0 +1,88 @@
+#include "result_row_model.h"
+
+#include "gbk_text.h"
+
+#include <limits>
+
+namespace quorrel {
+namespace {
+
+const std::array<const char*, ResultRowModel::cellsPerRow> columnTitles = {
+    "id", "type", "value1", "value2", "state",
+};
+
+}  // namespace
+
+void ResultRowModel::clearRows()
+{
+    if (rows.empty()) {
+        return;
+    }
+    beginResetModel();
+    rows = {};
+    endResetModel();
+}
+
+int ResultRowModel::appendRow()
+{
+    if (rows.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return -1;
+    }
+    const int row = static_cast<int>(rows.size());
+    beginInsertRows({}, row, row);
+    rows.emplace_back();
+    endInsertRows();
+    return row;
+}
+
+void ResultRowModel::setCell(int row, int column, std::string_view text)
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= cellsPerRow) {
+        return;
+    }
+    rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
+    const QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+int ResultRowModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows.size());
+}
+
+int ResultRowModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : cellsPerRow;
+}
+
+QVariant ResultRowModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return {};
+    }
+    const Row& cells = rows[static_cast<std::size_t>(index.row())];
+    return decodeGbk(cells[static_cast<std::size_t>(index.column())]);
+}
+
+QVariant ResultRowModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= cellsPerRow) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromLatin1(columnTitles[static_cast<std::size_t>(section)]);
+    case Qt::TextAlignmentRole:
+        return (Qt::AlignLeft | Qt::AlignVCenter).toInt();
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ResultRowModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
+                           : Qt::NoItemFlags;
+}
+
+}  // namespace quorrel

@@ -1,0 +1,95 @@
+#include "result_table.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStringList>
+
+#include <array>
+
+namespace quorrel {
+namespace {
+
+constexpr std::array<int, ResultRowModel::cellsPerRow> columnWidths = {60, 100, 200, 200, 50};
+
+}  // namespace
+
+ResultTable::ResultTable(QWidget* parent)
+    : QTableView(parent)
+{
+    setModel(&rows);
+
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    setEditTriggers(NoEditTriggers);
+    setSortingEnabled(false);
+    setTabKeyNavigation(false);
+    setShowGrid(true);
+    setWordWrap(false);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    viewport()->setAttribute(Qt::WA_Hover, false);
+
+    // Black on white, and no highlight while another control has the focus.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    setPalette(colours);
+
+    // Every row is one line of the same height, so the view never measures rows.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    QHeaderView* titles = horizontalHeader();
+    titles->setSectionsMovable(false);
+    titles->setSectionResizeMode(QHeaderView::Interactive);
+    titles->setStretchLastSection(false);
+    titles->setHighlightSections(false);
+    titles->setSortIndicatorShown(false);
+    for (int column = 0; column < ResultRowModel::cellsPerRow; ++column) {
+        setColumnWidth(column, columnWidths[static_cast<std::size_t>(column)]);
+    }
+}
+
+void ResultTable::clearRows()
+{
+    rows.clearRows();
+}
+
+int ResultTable::appendRow()
+{
+    return rows.appendRow();
+}
+
+void ResultTable::setCell(int row, int column, std::string_view text)
+{
+    rows.setCell(row, column, text);
+}
+
+void ResultTable::keyPressEvent(QKeyEvent* event)
+{
+    if (event == QKeySequence::Copy) {
+        copySelectedRow();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ResultTable::copySelectedRow() const
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const int row = selected.first().row();
+    QStringList cells;
+    for (int column = 0; column < ResultRowModel::cellsPerRow; ++column) {
+        cells << rows.index(row, column).data().toString();
+    }
+    QApplication::clipboard()->setText(cells.join(u'\t'));
+}
+
+}  // namespace quorrel
