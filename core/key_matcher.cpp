@@ -36,6 +36,12 @@ void forEachSymbol(std::string_view text, OnSymbol onSymbol)
 KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
     : keyCount_(keys.size()), states_(1), rootTargets_(symbolCount, -1)
 {
+    buildTrie(keys);
+    linkStates();
+}
+
+void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
+{
     // The trie, built from the keys in byte order: byte order is symbol
     // order, so a key shares its longest prefix with the key before it and
     // every state gets its children in ascending symbol order.
@@ -98,7 +104,10 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
         if (edge.parent == 0)
             rootTargets_[edge.symbol] = edge.target;
     }
+}
 
+void KeyMatcher::linkStates()
+{
     // A dense table of the ASCII steps, when it is small enough: one class
     // per ASCII byte that occurs in a key, and class 0 for the others, which
     // lead back to the root from every state.

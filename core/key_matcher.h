@@ -36,6 +36,10 @@ private:
         std::uint32_t edgeCount = 0;
     };
 
+    // The trie of the keys, its edges grouped by state.
+    void buildTrie(const std::vector<std::string_view>& keys);
+    // Fail links, key chains and the table of ASCII steps.
+    void linkStates();
     // The child of `state` for `symbol`, or -1.
     [[nodiscard]] std::int32_t child(std::int32_t state, std::uint32_t symbol) const;
     // The state after `symbol`: the child, else the child of the nearest fail
@@ -49,6 +53,8 @@ private:
 
     [[nodiscard]] std::size_t rowOf(std::int32_t state) const { return std::size_t(state) << rowShift_; }
 
+    // Above this many entries (16 MiB) there is no table, and every step
+    // goes through child() and the fail links.
     static constexpr std::size_t maxAsciiSteps = std::size_t{1} << 22;
 
     std::size_t keyCount_;
