@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -78,6 +80,7 @@ private:
 private slots:
     void init()
     {
+        lists = {};
         window = quorrel::openMainWindow(lists);
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         table = control<ResultTable>("超级列表框1");
@@ -137,9 +140,16 @@ private slots:
         QCOMPARE(widget->geometry(), rectangle);
     }
 
+    void windowIsCentredWithItsFrame()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect expected(screen.x() + (screen.width() - 618) / 2,
+                             screen.y() + (screen.height() - 398) / 2, 618, 398);
+        QTRY_COMPARE(window->frameGeometry(), expected);
+    }
+
     void windowIsFixedAndCannotBeMaximised()
     {
-        QCOMPARE(window->frameGeometry().size(), QSize(618, 398));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         const QSize before = window->size();
