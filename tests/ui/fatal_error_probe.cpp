@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <new>
+#include <string_view>
 
 namespace {
 
@@ -44,22 +44,26 @@ void describeAndAnswerBox()
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    const std::string_view request = argc > 1 ? argv[1] : "";
     quorrel::keepAllocationFailureReserve();
+    if (request == "new-before-application") {
+        static_cast<void>(::operator new(impossibleSize));
+    }
+
+    QApplication application(argc, argv);
     // Runs in the box's own event loop.
     QTimer::singleShot(0, &describeAndAnswerBox);
 
     // The operators are called directly: a new-expression whose block is
     // never used may be left out by the compiler.
-    const char* request = argc > 1 ? argv[1] : "";
     void* block = nullptr;
-    if (std::strcmp(request, "new") == 0) {
+    if (request == "new") {
         block = ::operator new(impossibleSize);
-    } else if (std::strcmp(request, "new-array") == 0) {
+    } else if (request == "new-array") {
         block = ::operator new[](impossibleSize);
-    } else if (std::strcmp(request, "new-aligned") == 0) {
+    } else if (request == "new-aligned") {
         block = ::operator new(impossibleSize, std::align_val_t{64});
-    } else if (std::strcmp(request, "new-nothrow") == 0) {
+    } else if (request == "new-nothrow") {
         block = ::operator new[](impossibleSize, std::nothrow);
     }
     print(block == nullptr ? QStringLiteral("returned null") : QStringLiteral("returned a block"));

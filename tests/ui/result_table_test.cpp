@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(cell(table, 0, 2), QStringLiteral("1"));
     }
 
+    void selectionShowsOnlyWhileTheTableHasTheFocus()
+    {
+        QWidget window;
+        auto* table = new ResultTable(&window);
+        table->setGeometry(0, 0, 616, 200);
+        auto* input = new QLineEdit(&window);
+        input->setGeometry(0, 210, 100, 24);
+        appendRows(*table, {{"1", "a", "1"}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        table->setFocus();
+        table->selectRow(0);
+        // A spot in the empty cell "value2" of the selected row.
+        const QPoint spot = table->visualRect(table->model()->index(0, 3)).center();
+        const auto colourAtSpot = [&] { return table->viewport()->grab().toImage().pixelColor(spot); };
+        QVERIFY(colourAtSpot() != QColor(Qt::white));
+        input->setFocus();
+        QCOMPARE(colourAtSpot(), QColor(Qt::white));
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+    }
+
     void copyTakesTheWholeSelectedRow()
     {
         ResultTable table;
