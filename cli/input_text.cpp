@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace quorrel::cli {
@@ -42,6 +43,9 @@ std::string readSource(const std::string& argument, std::string_view side)
         return bytes;
     }
     const std::string path = argument.substr(1);
+    std::error_code sizeUnknown;
+    if (const auto size = std::filesystem::file_size(path, sizeUnknown); !sizeUnknown)
+        bytes.reserve(size);
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file || !readAll(file.get(), bytes))
         throw Trouble("cannot read the " + std::string(side) + " from '" + path + "': " +

@@ -7,6 +7,7 @@
 #include "parameter_pairing.h"
 #include "result_rows.h"
 #include "row_formats.h"
+#include "row_states.h"
 #include "text_encoding.h"
 #include "trouble.h"
 
@@ -30,18 +31,16 @@ void writeStandardOutput(const std::string& bytes)
         throw Trouble(std::string("cannot write the output: ") + std::strerror(errno));
 }
 
-std::vector<ResultRow> compare(const Options& options)
+// The pair list of the two inputs and the filter text, as the core's bytes.
+TextList pairList(const Options& options)
 {
     const std::string first = toCoreText(readInput(options.first, "first input"), options.encoding, "first input");
     const std::string second =
         toCoreText(readInput(options.second, "second input"), options.encoding, "second input");
     const std::string filter = toCoreText(options.filter, options.encoding, "filter text");
-
     ParseLists lists;
     pairParameters(lists, first, second, filter);
-    CollectedRows table;
-    fillResultRows(lists.pairList, table);
-    return std::move(table.rows);
+    return std::move(lists.pairList);
 }
 
 std::string formatted(const std::vector<ResultRow>& rows, const Options& options)
@@ -64,11 +63,18 @@ int run(int argc, const char* const* argv)
         writeStandardOutput(options.helpText);
         return 0;
     }
-    const std::vector<ResultRow> rows = compare(options);
-    if (!options.quiet)
-        writeStandardOutput(formatted(rows, options));
-    const bool allEqual =
-        std::all_of(rows.begin(), rows.end(), [](const ResultRow& row) { return row[4] == equalMark; });
+    const TextList entries = pairList(options);
+    if (options.quiet) {
+        RowStates states;
+        fillResultRows(entries, states);
+        return states.allEqual() ? 0 : 1;
+    }
+    CollectedRows table;
+    table.rows.reserve(entries.size());
+    fillResultRows(entries, table);
+    writeStandardOutput(formatted(table.rows, options));
+    const bool allEqual = std::all_of(table.rows.begin(), table.rows.end(),
+                                      [](const ResultRow& row) { return row[4] == equalMark; });
     return allEqual ? 0 : 1;
 }
 

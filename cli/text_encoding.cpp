@@ -33,11 +33,20 @@ std::size_t firstInvalidOffset(std::string_view bytes, const QString& decoded)
     return offset;
 }
 
+// ASCII bytes read the same in UTF-8 and in GB18030.
+bool isAscii(std::string_view bytes)
+{
+    unsigned char highBits = 0;
+    for (const char c : bytes)
+        highBits |= static_cast<unsigned char>(c);
+    return highBits < 0x80;
+}
+
 }  // namespace
 
-std::string toCoreText(const std::string& bytes, Encoding encoding, std::string_view side)
+std::string toCoreText(std::string bytes, Encoding encoding, std::string_view side)
 {
-    if (encoding == Encoding::Gbk)
+    if (encoding == Encoding::Gbk || isAscii(bytes))
         return bytes;
     QStringDecoder decoder(QStringConverter::Utf8,
                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
@@ -50,7 +59,7 @@ std::string toCoreText(const std::string& bytes, Encoding encoding, std::string_
 
 std::string fromCoreText(std::string_view cell, Encoding encoding)
 {
-    if (encoding == Encoding::Gbk)
+    if (encoding == Encoding::Gbk || isAscii(cell))
         return std::string(cell);
     return decodeGbk(cell).toStdString();
 }

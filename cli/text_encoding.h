@@ -16,7 +16,7 @@ namespace quorrel::cli {
 // encoded as GB18030, as the window does with typed text. With gbk they are
 // returned unchanged. Throws Trouble naming `side` and the byte offset at
 // which the first invalid UTF-8 sequence starts.
-[[nodiscard]] std::string toCoreText(const std::string& bytes, Encoding encoding, std::string_view side);
+[[nodiscard]] std::string toCoreText(std::string bytes, Encoding encoding, std::string_view side);
 
 // A cell of the core as output bytes: GB18030 decoded and written as UTF-8
 // with utf-8, unchanged with gbk.
