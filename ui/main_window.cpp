@@ -66,13 +66,13 @@ MainWindow::MainWindow(ParseLists& parseLists)
     resultTable->setGeometry(0, 0, 616, 264);
 
     firstInput = makeInput(this, QStringLiteral("编辑框1"), {0, 272, 544, 32});
-    firstClearButton = makeButton(this, QStringLiteral("按钮1"), QStringLiteral("清空"),
-                                  {552, 272, 56, 32});
+    auto* firstClearButton =
+        makeButton(this, QStringLiteral("按钮1"), QStringLiteral("清空"), {552, 272, 56, 32});
     secondInput = makeInput(this, QStringLiteral("编辑框2"), {0, 304, 544, 32});
-    secondClearButton = makeButton(this, QStringLiteral("按钮2"), QStringLiteral("清空"),
-                                   {552, 304, 56, 32});
+    auto* secondClearButton =
+        makeButton(this, QStringLiteral("按钮2"), QStringLiteral("清空"), {552, 304, 56, 32});
 
-    filterLabel = new QLabel(QStringLiteral("过滤字符:"), this);
+    auto* filterLabel = new QLabel(QStringLiteral("过滤字符:"), this);
     filterLabel->setObjectName(QStringLiteral("标签1"));
     filterLabel->setGeometry(192, 344, 64, 24);
     filterLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -86,8 +86,8 @@ MainWindow::MainWindow(ParseLists& parseLists)
     filterInput->setFont(filterFont);
     filterInput->setCursorPosition(0);
 
-    parseButton = makeButton(this, QStringLiteral("按钮3"), QStringLiteral("一键解析"),
-                             {352, 336, 96, 32});
+    auto* parseButton =
+        makeButton(this, QStringLiteral("按钮3"), QStringLiteral("一键解析"), {352, 336, 96, 32});
 
     QWidget* const tabOrder[] = {resultTable, firstInput, firstClearButton, secondInput,
                                  secondClearButton, filterInput, parseButton};

@@ -7,9 +7,7 @@
 
 #include <memory>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace quorrel {
 
@@ -49,12 +47,8 @@ private:
     ParseLists& lists;
     ResultTable* resultTable;
     QLineEdit* firstInput;
-    QPushButton* firstClearButton;
     QLineEdit* secondInput;
-    QPushButton* secondClearButton;
-    QLabel* filterLabel;
     QLineEdit* filterInput;
-    QPushButton* parseButton;
 };
 
 // Creates MainWindow over `lists`, shows it and makes it the active window.
