@@ -31,6 +31,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 # Reports the failure with a screenshot of the whole screen.
 fail() {
