@@ -1,0 +1,33 @@
+// The fast pairing and the row builder against the literal pairing and rows
+// kept with the tests: any difference in the pair entries or in the rows,
+// or a list left filled, stops the fuzzer.
+//
+// Input: filter text NUL first string NUL second string.
+#include "literal_reference.h"
+#include "nul_separated_fields.h"
+#include "parameter_pairing.h"
+#include "recording_table.h"
+#include "result_rows.h"
+
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace quorrel;
+    const auto [filter, first, second] = fuzz::nulSeparatedFields<3>(data, size);
+
+    ParseLists lists;
+    pairParameters(lists, first, second, filter);
+    const std::vector<std::string> entries(lists.pairList.begin(), lists.pairList.end());
+    if (entries != literal::pairEntries(first, second, filter))
+        __builtin_trap();
+    if (!lists.firstList.empty() || !lists.secondList.empty())
+        __builtin_trap();
+
+    RecordingTable table;
+    fillResultRows(lists.pairList, table);
+    if (table.rows != literal::rowsFor(entries))
+        __builtin_trap();
+    return 0;
+}
