@@ -34,7 +34,7 @@ void forEachSymbol(std::string_view text, OnSymbol onSymbol)
 }  // namespace
 
 KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
-    : keyCount_(keys.size()), states_(1), rootTargets_(symbolCount, -1)
+    : keyStates_(keys.size()), states_(1), rootTargets_(symbolCount, -1)
 {
     buildTrie(keys);
     linkStates();
@@ -82,7 +82,11 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
             edges.push_back({previousPath.back(), symbols[d], state});
             previousPath.push_back(state);
         }
-        states_[std::size_t(previousPath.back())].key = k;
+        if (!states_[std::size_t(previousPath.back())].endsKey) {
+            states_[std::size_t(previousPath.back())].endsKey = true;
+            ++keyStateCount_;
+        }
+        keyStates_[std::size_t(k)] = previousPath.back();
         previousSymbols.swap(symbols);
     }
 
@@ -138,13 +142,14 @@ void KeyMatcher::linkStates()
             const std::int32_t target = edgeTargets_[e];
             State& to = states_[std::size_t(target)];
             to.fail = parent == 0 ? 0
-                      : row && symbol < 0x80 ? asciiSteps_[rowOf(from.fail) + asciiClass_[symbol]] >> rowShift_
+                      : row && symbol < 0x80 ? stateOfStep(asciiSteps_[rowOf(from.fail) + asciiClass_[symbol]])
                                              : next(from.fail, symbol);
             const State& fail = states_[std::size_t(to.fail)];
-            to.nextWithKey = fail.key >= 0 ? to.fail : fail.nextWithKey;
-            keyEnds_[std::size_t(target)] = to.key >= 0 ? target : to.nextWithKey;
+            to.nextWithKey = fail.endsKey ? to.fail : fail.nextWithKey;
+            keyEnds_[std::size_t(target)] = to.endsKey ? target : to.nextWithKey;
             if (row && symbol < 0x80)
-                row[asciiClass_[symbol]] = std::int32_t(rowOf(target));
+                row[asciiClass_[symbol]] = keyEnds_[std::size_t(target)] >= 0 ? ~std::int32_t(rowOf(target))
+                                                                                : std::int32_t(rowOf(target));
             queue.push_back(target);
         }
     }
@@ -178,26 +183,34 @@ std::int32_t KeyMatcher::next(std::int32_t state, std::uint32_t symbol) const
 const unsigned char* KeyMatcher::followAscii(const unsigned char* byte, const unsigned char* end,
                                              std::int32_t& state) const
 {
-    // Locals keep the loop in registers; the table holds row offsets, so a
-    // step is one load and one add.
+    // Locals keep the loop in registers. A step is one load: the row offset
+    // of the next state, complemented where a key ends.
     const std::int32_t* const steps = asciiSteps_.data();
     const std::uint8_t* const classes = asciiClass_.data();
-    const unsigned shift = rowShift_;
-    const std::int32_t* const keyEnds = keyEnds_.data();
     std::int32_t row = std::int32_t(rowOf(state));
     while (byte != end && *byte < 0x80) {
-        row = steps[std::size_t(row) + classes[*byte++]];
-        if (keyEnds[row >> shift] >= 0)
+        // At the root, a byte that starts no key keeps the root: such runs are
+        // passed over without waiting for each step's load.
+        if (row == 0 && steps[classes[*byte]] == 0) {
+            ++byte;
+            continue;
+        }
+        const std::int32_t step = steps[std::size_t(row) + classes[*byte++]];
+        if (step < 0) {
+            row = ~step;
             break;
+        }
+        row = step;
     }
-    state = row >> shift;
+    state = row >> rowShift_;
     return byte;
 }
 
 std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items) const
 {
-    std::vector<std::int32_t> firstItem(keyCount_, noItem);
-    std::size_t unresolved = keyCount_;
+    // Found per state where keys end; equal keys share their state.
+    std::vector<std::int32_t> firstItem(states_.size(), noItem);
+    std::size_t unresolved = keyStateCount_;
     for (std::size_t j = 0; j < items.size() && unresolved > 0; ++j) {
         const std::string_view item = items[j];
         const auto* byte = reinterpret_cast<const unsigned char*>(item.data());
@@ -219,7 +232,7 @@ std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items
             // walk stops at the first one.
             for (std::int32_t withKey = keyEnds_[std::size_t(state)]; withKey >= 0;
                  withKey = states_[std::size_t(withKey)].nextWithKey) {
-                std::int32_t& found = firstItem[std::size_t(states_[std::size_t(withKey)].key)];
+                std::int32_t& found = firstItem[std::size_t(withKey)];
                 if (found != noItem)
                     break;
                 found = std::int32_t(j);
@@ -227,7 +240,11 @@ std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items
             }
         }
     }
-    return firstItem;
+    std::vector<std::int32_t> firstItemOfKey;
+    firstItemOfKey.reserve(keyStates_.size());
+    for (std::int32_t state : keyStates_)
+        firstItemOfKey.push_back(firstItem[std::size_t(state)]);
+    return firstItemOfKey;
 }
 
 }  // namespace quorrel

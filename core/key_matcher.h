@@ -18,7 +18,7 @@ class KeyMatcher {
 public:
     static constexpr std::int32_t noItem = -1;
 
-    // `keys` must be distinct and not empty; each is a whole number of
+    // `keys` may repeat but must not be empty; each is a whole number of
     // characters, as the bytes before a character-start "=" always are.
     explicit KeyMatcher(const std::vector<std::string_view>& keys);
 
@@ -30,7 +30,7 @@ public:
 private:
     struct State {
         std::int32_t fail = 0;           // longest proper suffix that is a trie path
-        std::int32_t key = -1;           // the key that ends here, or -1
+        bool endsKey = false;
         std::int32_t nextWithKey = -1;   // nearest state down the fail chain that ends a key
         std::uint32_t firstEdge = 0;     // this state's edges in edgeSymbols/edgeTargets
         std::uint32_t edgeCount = 0;
@@ -52,12 +52,14 @@ private:
                                      std::int32_t& state) const;
 
     [[nodiscard]] std::size_t rowOf(std::int32_t state) const { return std::size_t(state) << rowShift_; }
+    [[nodiscard]] std::int32_t stateOfStep(std::int32_t step) const { return (step < 0 ? ~step : step) >> rowShift_; }
 
     // Above this many entries (16 MiB) there is no table, and every step
     // goes through child() and the fail links.
     static constexpr std::size_t maxAsciiSteps = std::size_t{1} << 22;
 
-    std::size_t keyCount_;
+    std::vector<std::int32_t> keyStates_;       // the state where each key ends
+    std::size_t keyStateCount_ = 0;             // states where keys end
     std::vector<State> states_;                 // 0 is the root
     std::vector<std::int32_t> rootTargets_;     // child of the root for every symbol, or -1
     std::vector<std::uint32_t> edgeSymbols_;    // sorted within each state
@@ -65,7 +67,9 @@ private:
     std::array<std::uint8_t, 0x80> asciiClass_{};  // 0 for a byte that is in no key
     std::size_t classCount_ = 1;
     unsigned rowShift_ = 0;                       // a state's row is 2^rowShift_ entries
-    std::vector<std::int32_t> asciiSteps_;        // next() of each state and class, as the target's row offset
+    // next() of each state and class, as the target's row offset, complemented
+    // when a key ends at the target.
+    std::vector<std::int32_t> asciiSteps_;
     std::vector<std::int32_t> keyEnds_;           // per state: itself if a key ends there, else nextWithKey
 };
 

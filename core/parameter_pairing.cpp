@@ -2,7 +2,6 @@
 
 #include "key_matcher.h"
 
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -14,26 +13,19 @@ namespace {
 // is found in every item that is not empty.
 std::vector<std::int32_t> findMatches(const TextList& first, const TextList& second)
 {
-    std::vector<std::string_view> distinctKeys;
-    std::unordered_map<std::string_view, std::int32_t> keyIds;
-    keyIds.reserve(first.size());
-    std::vector<std::int32_t> keyIdOfItem;
-    keyIdOfItem.reserve(first.size());
+    std::vector<std::string_view> keyOfItem;
+    std::vector<std::string_view> keys;
+    keyOfItem.reserve(first.size());
+    keys.reserve(first.size());
     for (std::string_view item : first) {
         // The key, as textBefore(item, "=", 0, false) gives it, without a copy.
         const std::int32_t equalsAt = findText(item, "=");
-        const std::string_view key = item.substr(0, equalsAt > 0 ? std::size_t(equalsAt - 1) : 0);
-        if (key.empty()) {
-            keyIdOfItem.push_back(-1);
-            continue;
-        }
-        const auto [found, added] = keyIds.try_emplace(key, std::int32_t(distinctKeys.size()));
-        if (added)
-            distinctKeys.push_back(key);
-        keyIdOfItem.push_back(found->second);
+        keyOfItem.push_back(item.substr(0, equalsAt > 0 ? std::size_t(equalsAt - 1) : 0));
+        if (!keyOfItem.back().empty())
+            keys.push_back(keyOfItem.back());
     }
+    const std::vector<std::int32_t> firstItemOfKey = KeyMatcher(keys).firstContainingItems(second);
 
-    const std::vector<std::int32_t> firstItemOfKey = KeyMatcher(distinctKeys).firstContainingItems(second);
     std::int32_t firstNonEmpty = KeyMatcher::noItem;
     for (std::size_t j = 0; j < second.size() && firstNonEmpty == KeyMatcher::noItem; ++j) {
         if (!second[j].empty())
@@ -42,8 +34,9 @@ std::vector<std::int32_t> findMatches(const TextList& first, const TextList& sec
 
     std::vector<std::int32_t> matches;
     matches.reserve(first.size());
-    for (std::int32_t keyId : keyIdOfItem)
-        matches.push_back(keyId < 0 ? firstNonEmpty : firstItemOfKey[std::size_t(keyId)]);
+    std::size_t k = 0;
+    for (std::string_view key : keyOfItem)
+        matches.push_back(key.empty() ? firstNonEmpty : firstItemOfKey[k++]);
     return matches;
 }
 

@@ -1,6 +1,7 @@
 #include "text_primitives.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -53,39 +54,14 @@ TextList splitText(std::string_view text, std::string_view delimiter,
                    std::optional<std::int32_t> maxCount)
 {
     TextList pieces;
-    const bool limited = maxCount.has_value();
-    std::int64_t limit = limited ? std::max<std::int32_t>(*maxCount, 0) : 0;
-    if (text.empty() || (limited && limit == 0))
+    std::int64_t limit = maxCount ? std::max<std::int32_t>(*maxCount, 0) : -1;
+    if (limit == 0)
         return pieces;
-    if (delimiter.empty()) {
-        pieces.push_back(text);
-        return pieces;
-    }
-
-    const std::size_t n = text.size();
-    const std::size_t d = delimiter.size();
-    const char delimiterStart = delimiter[0];
-    pieces.reserve(0, n);
-    std::size_t pieceStart = 0;
-    std::size_t pos = 0;
-    while (n - pos >= d) {
-        const char c = text[pos];
-        if (c == delimiterStart && text.compare(pos, d, delimiter) == 0) {
-            pieces.push_back(text.substr(pieceStart, pos - pieceStart));
-            pos += d;
-            pieceStart = pos;
-            if (limited && --limit == 0)
-                return pieces;
-        } else if (isFirstByte(c)) {
-            if (pos + 1 == n)
-                break;
-            pos += 2;
-        } else {
-            pos += 1;
-        }
-    }
-    if (pieceStart != n)
-        pieces.push_back(text.substr(pieceStart));
+    pieces.reserve(0, text.size());
+    forEachPiece(text, delimiter, [&](std::string_view piece) {
+        pieces.push_back(piece);
+        return --limit != 0;
+    });
     return pieces;
 }
 
@@ -138,6 +114,12 @@ Text joinTexts(std::initializer_list<std::string_view> texts)
 Text numberToText(double value)
 {
     char buffer[40];
+    // Whole numbers below 10^13 keep all their digits through both roundings:
+    // the row numbers take this way.
+    if (!std::signbit(value) && value < 1e13 && value == std::trunc(value)) {
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
+        return Text(buffer, end);
+    }
     if (!std::isfinite(value)) {
         std::snprintf(buffer, sizeof buffer, "%g", value);
         return buffer;

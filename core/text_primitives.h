@@ -34,6 +34,11 @@ using Text = std::string;
                                  std::string_view delimiter = ",",
                                  std::optional<std::int32_t> maxCount = std::nullopt);
 
+// Calls `onPiece(piece)` with each piece that splitText(text, delimiter) gives,
+// in order, as views into `text`, until `onPiece` returns false.
+template <typename OnPiece>
+void forEachPiece(std::string_view text, std::string_view delimiter, OnPiece onPiece);
+
 // The 1-based byte position of the first `needle` that starts at a character
 // start of `text` at or after byte `start`, or -1. The start byte counts as a
 // character start even inside a two-byte character; `start` 1, 0 and below
@@ -69,5 +74,39 @@ using Text = std::string;
 // at least three digits, rounded first to 17 digits and then to 13:
 //   1.0 -> "1"   1e13 -> "1e+013"   0.00001 -> "1e-005"   1/3.0 -> "0.3333333333333"
 [[nodiscard]] Text numberToText(double value);
+
+template <typename OnPiece>
+void forEachPiece(std::string_view text, std::string_view delimiter, OnPiece onPiece)
+{
+    if (text.empty())
+        return;
+    if (delimiter.empty()) {
+        onPiece(text);
+        return;
+    }
+    const std::size_t n = text.size();
+    const std::size_t d = delimiter.size();
+    const char delimiterStart = delimiter[0];
+    std::size_t pieceStart = 0;
+    std::size_t pos = 0;
+    while (n - pos >= d) {
+        const char c = text[pos];
+        if (c == delimiterStart && text.compare(pos, d, delimiter) == 0) {
+            if (!onPiece(text.substr(pieceStart, pos - pieceStart)))
+                return;
+            pos += d;
+            pieceStart = pos;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            // A first byte: its character is two bytes, or it ends the scan.
+            if (pos + 1 == n)
+                break;
+            pos += 2;
+        } else {
+            pos += 1;
+        }
+    }
+    if (pieceStart != n)
+        onPiece(text.substr(pieceStart));
+}
 
 }  // namespace quorrel
