@@ -3,7 +3,7 @@
 #include "literal_reference.h"
 #include "parameter_pairing.h"
 #include "parameter_strings.h"
-#include "recording_table.h"
+#include "collected_rows.h"
 #include "result_rows.h"
 #include "text_primitives.h"
 
@@ -82,7 +82,7 @@ void fillRows(benchmark::State& state)
     ParseLists lists;
     pairParameters(lists, parameterString(100'000, firstSeed), parameterString(100'000, secondSeed, changeEvery), "&");
     for (auto _ : state) {
-        RecordingTable table;
+        CollectedRows table;
         fillResultRows(lists.pairList, table);
         benchmark::DoNotOptimize(table.rows);
     }

@@ -6,7 +6,7 @@
 #include "literal_reference.h"
 #include "nul_separated_fields.h"
 #include "parameter_pairing.h"
-#include "recording_table.h"
+#include "collected_rows.h"
 #include "result_rows.h"
 
 #include <string>
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!lists.firstList.empty() || !lists.secondList.empty())
         __builtin_trap();
 
-    RecordingTable table;
+    CollectedRows table;
     fillResultRows(lists.pairList, table);
     if (table.rows != literal::rowsFor(entries))
         __builtin_trap();

@@ -130,9 +130,9 @@ std::vector<std::string> pairEntries(std::string_view firstText, std::string_vie
     return pairList;
 }
 
-std::vector<Row> rowsFor(const std::vector<std::string>& pairEntries)
+std::vector<ResultRow> rowsFor(const std::vector<std::string>& pairEntries)
 {
-    std::vector<Row> rows;
+    std::vector<ResultRow> rows;
     for (std::size_t row = 0; row < pairEntries.size(); ++row) {
         rows.emplace_back();
         const std::vector<std::string> halves = split(pairEntries[row], "*");

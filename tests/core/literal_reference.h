@@ -3,7 +3,7 @@
 // real implementation can be checked against it on random inputs.
 #pragma once
 
-#include "recording_table.h"
+#include "collected_rows.h"
 
 #include <string>
 #include <string_view>
@@ -16,6 +16,6 @@ std::vector<std::string> pairEntries(std::string_view firstText, std::string_vie
                                      std::string_view filterText);
 
 // The rows that the pair entries give, five cells each.
-std::vector<Row> rowsFor(const std::vector<std::string>& pairEntries);
+std::vector<ResultRow> rowsFor(const std::vector<std::string>& pairEntries);
 
 }  // namespace quorrel::literal

@@ -53,7 +53,7 @@ TEST(PairingDifferential, MatchesLiteralReference)
         ASSERT_EQ(entries, expectedEntries) << "first=" << first << " second=" << second
                                                   << " filter=" << filter;
 
-        RecordingTable table;
+        CollectedRows table;
         fillResultRows(lists.pairList, table);
         ASSERT_EQ(table.rows, literal::rowsFor(expectedEntries)) << "first=" << first << " second=" << second;
     }

@@ -1,5 +1,5 @@
 #include "parameter_pairing.h"
-#include "recording_table.h"
+#include "collected_rows.h"
 #include "result_rows.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ const std::string ne(differentMark);
 struct RowsCase {
     const char* name;
     TextList pairList;
-    std::vector<Row> expected;
+    std::vector<ResultRow> expected;
 };
 
 TEST(FillResultRows, OneRowPerEntry)
@@ -40,7 +40,7 @@ TEST(FillResultRows, OneRowPerEntry)
     };
     for (const RowsCase& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingTable table;
+        CollectedRows table;
         fillResultRows(c.pairList, table);
         EXPECT_EQ(table.rows, c.expected);
     }
@@ -48,13 +48,13 @@ TEST(FillResultRows, OneRowPerEntry)
 
 // A table that refuses its second row: that entry is not shown and the
 // others keep their numbers.
-class RefusingTable : public RecordingTable {
+class RefusingTable : public CollectedRows {
 public:
     int appendRow() override
     {
         if (++calls == 2)
             return -1;
-        return RecordingTable::appendRow();
+        return CollectedRows::appendRow();
     }
     int calls = 0;
 };
@@ -63,7 +63,7 @@ TEST(FillResultRows, RefusedRowIsSkipped)
 {
     RefusingTable table;
     fillResultRows({"a=1*a=1", "b=2*b=3", "c=3*c=3"}, table);
-    const std::vector<Row> expected = {{"1", "a", "1", "1", eq}, {"2", "c", "3", "3", eq}};
+    const std::vector<ResultRow> expected = {{"1", "a", "1", "1", eq}, {"2", "c", "3", "3", eq}};
     EXPECT_EQ(table.rows, expected);
 }
 
@@ -72,7 +72,7 @@ struct ParseCase {
     std::string_view first;
     std::string_view second;
     std::string_view filter;
-    std::vector<Row> expected;
+    std::vector<ResultRow> expected;
 };
 
 TEST(ParseFlow, InputsToCells)
@@ -93,7 +93,7 @@ TEST(ParseFlow, InputsToCells)
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.name);
         ParseLists lists;
-        RecordingTable table;
+        CollectedRows table;
         pairParameters(lists, c.first, c.second, c.filter);
         fillResultRows(lists.pairList, table);
         EXPECT_EQ(table.rows, c.expected);

@@ -1,20 +1,21 @@
-// A RowWriter that keeps its rows in memory, for looking at them in tests.
+// Result rows kept in memory.
 #pragma once
 
 #include "row_writer.h"
+#include "text_primitives.h"
 
 #include <array>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace quorrel {
 
-using Row = std::array<std::string, 5>;
+// id, type, value1, value2 and state, as the core's bytes.
+using ResultRow = std::array<Text, 5>;
 
-class RecordingTable : public RowWriter {
+// A RowWriter that never refuses a row and keeps every row it is given.
+class CollectedRows : public RowWriter {
 public:
-    std::vector<Row> rows;
+    std::vector<ResultRow> rows;
 
     int appendRow() override
     {
