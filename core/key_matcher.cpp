@@ -9,24 +9,25 @@ namespace {
 // character (first byte 0x80-0xFF) for 0x80 + (first - 0x80) * 256 + second.
 constexpr std::uint32_t symbolCount = 0x80 + 0x80 * 0x100;
 
-// Calls `onSymbol` for each whole character of `text`, in order; a lone
-// first byte at the end is no character and ends the walk.
-template <typename OnSymbol>
-void forEachSymbol(std::string_view text, OnSymbol onSymbol)
+std::uint32_t twoByteSymbol(unsigned char first, unsigned char second)
 {
-    const auto* byte = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* const end = byte + text.size();
+    return 0x80u + ((first - 0x80u) << 8) + second;
+}
+
+// The symbols of the whole characters of `key`, in order; a lone first byte
+// at the end is no character.
+void appendSymbols(std::string_view key, std::vector<std::uint32_t>& symbols)
+{
+    const auto* byte = reinterpret_cast<const unsigned char*>(key.data());
+    const auto* const end = byte + key.size();
     while (byte != end) {
         if (*byte < 0x80) {
-            if (!onSymbol(std::uint32_t{*byte}))
-                return;
-            ++byte;
-        } else {
-            if (byte + 1 == end)
-                return;
-            if (!onSymbol(0x80u + ((*byte - 0x80u) << 8) + byte[1]))
-                return;
+            symbols.push_back(*byte++);
+        } else if (byte + 1 != end) {
+            symbols.push_back(twoByteSymbol(byte[0], byte[1]));
             byte += 2;
+        } else {
+            break;
         }
     }
 }
@@ -67,10 +68,7 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
     std::vector<std::uint32_t> symbols;
     for (const auto& [key, k] : sorted) {
         symbols.clear();
-        forEachSymbol(key, [&](std::uint32_t symbol) {
-            symbols.push_back(symbol);
-            return true;
-        });
+        appendSymbols(key, symbols);
         std::size_t shared = 0;
         while (shared < symbols.size() && shared < previousSymbols.size()
                && symbols[shared] == previousSymbols[shared])
@@ -224,7 +222,7 @@ std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items
             } else {
                 if (byte + 1 == end)
                     break;
-                state = next(state, 0x80u + ((*byte - 0x80u) << 8) + byte[1]);
+                state = next(state, twoByteSymbol(byte[0], byte[1]));
                 byte += 2;
             }
             // Walk the keys that end here, longest first. A key already found
