@@ -1,6 +1,7 @@
 #include "row_formats.h"
 
 #include "gbk_text.h"
+#include "result_rows.h"
 #include "terminal_width.h"
 #include "text_encoding.h"
 
@@ -13,8 +14,6 @@
 
 namespace quorrel::cli {
 namespace {
-
-constexpr std::array<std::string_view, 5> columnTitles{"id", "type", "value1", "value2", "state"};
 
 // `bytes` with backslash, tab, carriage return and line feed escaped, and
 // with `controlsAsHex` every other byte below 0x20 and 0x7F as \xHH.
@@ -103,7 +102,12 @@ std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
 
 std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding)
 {
-    std::string tsv = "id\ttype\tvalue1\tvalue2\tstate\n";
+    std::string tsv;
+    for (std::size_t column = 0; column < 5; ++column) {
+        tsv += column > 0 ? "\t" : "";
+        tsv += columnTitles[column];
+    }
+    tsv += '\n';
     for (const ResultRow& row : rows) {
         for (std::size_t column = 0; column < 5; ++column) {
             if (column > 0)

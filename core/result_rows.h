@@ -4,7 +4,13 @@
 #include "row_writer.h"
 #include "text_primitives.h"
 
+#include <array>
+#include <string_view>
+
 namespace quorrel {
+
+// The titles of the five columns, in order.
+inline constexpr std::array<std::string_view, 5> columnTitles = {"id", "type", "value1", "value2", "state"};
 
 // The two state marks, as GBK bytes: "√" (A1 CC) and "×" (A1 C1).
 inline constexpr std::string_view equalMark = "\xA1\xCC";

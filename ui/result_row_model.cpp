@@ -1,17 +1,11 @@
 #include "result_row_model.h"
 
 #include "gbk_text.h"
+#include "result_rows.h"
 
 #include <limits>
 
 namespace quorrel {
-namespace {
-
-const std::array<const char*, ResultRowModel::cellsPerRow> columnTitles = {
-    "id", "type", "value1", "value2", "state",
-};
-
-}  // namespace
 
 void ResultRowModel::clearRows()
 {
@@ -71,7 +65,10 @@ QVariant ResultRowModel::headerData(int section, Qt::Orientation orientation, in
     }
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromLatin1(columnTitles[static_cast<std::size_t>(section)]);
+    {
+        const std::string_view title = columnTitles[static_cast<std::size_t>(section)];
+        return QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+    }
     case Qt::TextAlignmentRole:
         return (Qt::AlignLeft | Qt::AlignVCenter).toInt();
     default:
