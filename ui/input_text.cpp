@@ -2,16 +2,16 @@
 
 #include "gbk_text.h"
 
-#include <QLineEdit>
+#include "line_input.h"
 
 namespace quorrel {
 
-Text readInputText(const QLineEdit& input)
+Text readInputText(const LineInput& input)
 {
     return encodeGbk(input.text());
 }
 
-void setInputText(QLineEdit& input, std::string_view text)
+void setInputText(LineInput& input, std::string_view text)
 {
     input.setText(decodeGbk(text));
 }

@@ -5,16 +5,17 @@
 
 #include <string_view>
 
-class QLineEdit;
-
 namespace quorrel {
+
+class LineInput;
+
 
 // The whole current text of `input` as GBK bytes, spaces and all; "" when
 // the input is empty.
-[[nodiscard]] Text readInputText(const QLineEdit& input);
+[[nodiscard]] Text readInputText(const LineInput& input);
 
 // Replaces the whole text of `input` with the GBK bytes `text`; "" empties
 // it. Bytes that form no character show as U+FFFD.
-void setInputText(QLineEdit& input, std::string_view text);
+void setInputText(LineInput& input, std::string_view text);
 
 }  // namespace quorrel

@@ -1,17 +1,16 @@
 #include "main_window.h"
 
 #include "input_text.h"
+#include "line_input.h"
 #include "result_rows.h"
 #include "result_table.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
-#include <limits>
 
 namespace quorrel {
 namespace {
@@ -29,12 +28,11 @@ QPoint centredPosition()
                                      (screen.height() - windowSize.height()) / 2);
 }
 
-QLineEdit* makeInput(QWidget* window, const QString& name, const QRect& rectangle)
+LineInput* makeInput(QWidget* window, const QString& name, const QRect& rectangle)
 {
-    auto* input = new QLineEdit(window);
+    auto* input = new LineInput(window);
     input->setObjectName(name);
     input->setGeometry(rectangle);
-    input->setMaxLength(std::numeric_limits<int>::max());
     return input;
 }
 

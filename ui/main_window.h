@@ -7,10 +7,9 @@
 
 #include <memory>
 
-class QLineEdit;
-
 namespace quorrel {
 
+class LineInput;
 class ResultTable;
 
 // "Quorrel", 618 x 398 pixels with its frame, fixed in size, with minimise and
@@ -46,9 +45,9 @@ private:
 
     ParseLists& lists;
     ResultTable* resultTable;
-    QLineEdit* firstInput;
-    QLineEdit* secondInput;
-    QLineEdit* filterInput;
+    LineInput* firstInput;
+    LineInput* secondInput;
+    LineInput* filterInput;
 };
 
 // Creates MainWindow over `lists`, shows it and makes it the active window.

@@ -4,7 +4,7 @@
 #include "result_table.h"
 
 #include <QFile>
-#include <QLineEdit>
+#include "line_input.h"
 #include <QPushButton>
 #include <QTest>
 
@@ -50,7 +50,7 @@ private slots:
         quorrel::MainWindow window(lists);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(parameterString(100'000, {}));
+        window.findChild<quorrel::LineInput*>(QStringLiteral("编辑框1"))->setText(parameterString(100'000, {}));
         QCoreApplication::processEvents();
         const long before = residentKib();
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("按钮3")), Qt::LeftButton);
@@ -78,8 +78,8 @@ private slots:
         quorrel::MainWindow window(lists);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(first);
-        window.findChild<QLineEdit*>(QStringLiteral("编辑框2"))->setText(second);
+        window.findChild<quorrel::LineInput*>(QStringLiteral("编辑框1"))->setText(first);
+        window.findChild<quorrel::LineInput*>(QStringLiteral("编辑框2"))->setText(second);
         auto* parseButton = window.findChild<QPushButton*>(QStringLiteral("按钮3"));
         const auto* table = window.findChild<quorrel::ResultTable*>();
         // Lay the long inputs out and paint them before the clock starts.

@@ -9,7 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
+#include "line_input.h"
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -57,9 +57,9 @@ private:
     ParseLists lists;
     std::unique_ptr<MainWindow> window;
     ResultTable* table = nullptr;
-    QLineEdit* firstInput = nullptr;
-    QLineEdit* secondInput = nullptr;
-    QLineEdit* filterInput = nullptr;
+    quorrel::LineInput* firstInput = nullptr;
+    quorrel::LineInput* secondInput = nullptr;
+    quorrel::LineInput* filterInput = nullptr;
     QPushButton* firstClearButton = nullptr;
     QPushButton* secondClearButton = nullptr;
     QPushButton* parseButton = nullptr;
@@ -84,9 +84,9 @@ private slots:
         window = quorrel::openMainWindow(lists);
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         table = control<ResultTable>("超级列表框1");
-        firstInput = control<QLineEdit>("编辑框1");
-        secondInput = control<QLineEdit>("编辑框2");
-        filterInput = control<QLineEdit>("编辑框3");
+        firstInput = control<quorrel::LineInput>("编辑框1");
+        secondInput = control<quorrel::LineInput>("编辑框2");
+        filterInput = control<quorrel::LineInput>("编辑框3");
         firstClearButton = control<QPushButton>("按钮1");
         secondClearButton = control<QPushButton>("按钮2");
         parseButton = control<QPushButton>("按钮3");
@@ -246,8 +246,8 @@ private slots:
         typeText(filterInput, ";");
         const QStringList rows = shownRows(*table);
         QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(window->findChild<QLineEdit*>(emptied)->text(), QString());
-        QVERIFY(!window->findChild<QLineEdit*>(kept)->text().isEmpty());
+        QCOMPARE(window->findChild<quorrel::LineInput*>(emptied)->text(), QString());
+        QVERIFY(!window->findChild<quorrel::LineInput*>(kept)->text().isEmpty());
         QCOMPARE(filterInput->text(), QStringLiteral(";&"));
         QCOMPARE(shownRows(*table), rows);
     }
@@ -281,7 +281,7 @@ private slots:
         QFETCH(QString, second);
         QFETCH(QString, filter);
         QFETCH(QStringList, rows);
-        filterInput->selectAll();
+        QTest::keySequence(filterInput, QKeySequence::SelectAll);
         QTest::keyClick(filterInput, Qt::Key_Backspace);
         typeText(filterInput, filter);
         typeAndParse(first, second);
