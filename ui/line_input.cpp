@@ -58,6 +58,15 @@ bool isTextInput(const QKeyEvent& event)
            || (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
 }
 
+// Whether the desktop's key scheme is that of X11 desktops, where Left and
+// Right with a selection go to its edge. Only that scheme binds a key to
+// deleting the complete line.
+bool stepsStopAtSelectionEdge()
+{
+    static const bool x11 = !QKeySequence::keyBindings(QKeySequence::DeleteCompleteLine).isEmpty();
+    return x11;
+}
+
 bool selectionIsSupported()
 {
     return QGuiApplication::clipboard()->supportsSelection();
@@ -324,7 +333,10 @@ void LineInput::paintEvent(QPaintEvent*)
     slice->draw(painter, topLeft, focused ? content.selectionStart() : 0, focused ? content.selectionEnd() : 0,
                 highlight);
     const int caretWidth = style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
-    if (focused && caretShown && !preeditHidesCaret) {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const bool caretWithSelection = style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &option, this);
+    if (focused && caretShown && !preeditHidesCaret && (!content.hasSelection() || caretWithSelection)) {
         slice->drawCursor(painter, topLeft, content.cursor(), preeditCaret, caretWidth);
     }
     if (dropPosition >= 0) {
@@ -384,9 +396,9 @@ bool LineInput::handleKey(QKeyEvent* event)
     } else if (is(Key::SelectEndOfLine) || is(Key::SelectEndOfBlock)) {
         change([&] { content.moveCursor(content.size(), true); });
     } else if (is(Key::MoveToNextChar) || is(Key::SelectNextChar)) {
-        change([&] { content.stepCharacter(true, is(Key::SelectNextChar)); });
+        change([&] { content.stepCharacter(true, is(Key::SelectNextChar), stepsStopAtSelectionEdge()); });
     } else if (is(Key::MoveToPreviousChar) || is(Key::SelectPreviousChar)) {
-        change([&] { content.stepCharacter(false, is(Key::SelectPreviousChar)); });
+        change([&] { content.stepCharacter(false, is(Key::SelectPreviousChar), stepsStopAtSelectionEdge()); });
     } else if (is(Key::MoveToNextWord) || is(Key::SelectNextWord)) {
         change([&] { content.stepWord(true, is(Key::SelectNextWord)); });
     } else if (is(Key::MoveToPreviousWord) || is(Key::SelectPreviousWord)) {

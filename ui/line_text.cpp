@@ -11,14 +11,15 @@ namespace {
 // this (no real text has one) is stepped through in pieces.
 constexpr qsizetype clusterContext = 64;
 
-// Characters that end a word step by themselves, as in Qt's own line edit.
+// Characters that end a word step by themselves: ASCII punctuation but "_",
+// as in Qt's own line edit.
 bool isWordSeparator(QChar c)
 {
     switch (c.unicode()) {
     case '.': case ',': case '?': case '!': case '@': case '#': case '$': case ':':
     case ';': case '-': case '<': case '>': case '[': case ']': case '(': case ')':
     case '{': case '}': case '=': case '/': case '+': case '%': case '&': case '^':
-    case '*': case '\'': case '"': case '`': case '~': case '|':
+    case '*': case '\'': case '"': case '`': case '~': case '|': case '\\':
         return true;
     default:
         return false;
@@ -143,9 +144,9 @@ void LineText::moveCursor(qsizetype position, bool extend)
     caret = position;
 }
 
-void LineText::stepCharacter(bool forward, bool extend)
+void LineText::stepCharacter(bool forward, bool extend, bool toSelectionEdge)
 {
-    if (hasSelection() && !extend) {
+    if (toSelectionEdge && hasSelection() && !extend) {
         moveCursor(forward ? selectionFinish : selectionBegin, false);
         return;
     }
@@ -231,9 +232,7 @@ void LineText::deleteForward()
 
 void LineText::deleteWord(bool forward)
 {
-    if (!hasSelection()) {
-        stepWord(forward, true);
-    }
+    stepWord(forward, true);
     if (hasSelection()) {
         removeSelectedText();
     }

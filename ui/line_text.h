@@ -16,9 +16,8 @@ namespace quorrel {
 // The editing rules are those of Qt's own line edit on X11: a character step
 // moves over a whole grapheme cluster (an emoji or a letter with its
 // combining marks), Backspace removes one code point, a word step skips the
-// punctuation or the word at the caret and then the spaces after it, Left
-// and Right with a selection go to its edge, and one undo takes back a run
-// of typing, a run of deletions or one paste.
+// punctuation or the word at the caret and then the spaces after it, and
+// one undo takes back a run of typing, a run of deletions or one paste.
 class LineText {
 public:
     [[nodiscard]] const QString& text() const { return content; }
@@ -39,9 +38,10 @@ public:
     // Moves the caret to `position` (clamped to the text); with `extend` the
     // selection grows or shrinks from its other end, else it is dropped.
     void moveCursor(qsizetype position, bool extend);
-    // One grapheme cluster towards the end (`forward`) or the start. Without
-    // `extend`, a selection is dropped and the caret goes to its edge.
-    void stepCharacter(bool forward, bool extend);
+    // One grapheme cluster towards the end (`forward`) or the start. With
+    // `toSelectionEdge` and without `extend`, a selection is dropped and the
+    // caret goes to its edge instead, as on X11 desktops.
+    void stepCharacter(bool forward, bool extend, bool toSelectionEdge);
     void stepWord(bool forward, bool extend);
     // Selects `length` characters from `start`, the caret at the far end; a
     // negative length selects backwards. A length of 0 puts the caret at
@@ -59,8 +59,8 @@ public:
     void backspace();
     // Removes the selection, or the grapheme cluster after the caret.
     void deleteForward();
-    // Removes the selection, or from the caret to the next or previous word
-    // step.
+    // Extends the selection (or makes one from the caret) by one word step
+    // and removes it.
     void deleteWord(bool forward);
     // Removes the selection as an undo step of its own.
     void removeSelection();
