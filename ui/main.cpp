@@ -1,6 +1,6 @@
 #include "program_lifecycle.h"
 
-int main(int argc, char* argv[])
+int main(int, char* argv[])
 {
-    return quorrel::startProgram(argc, argv);
+    return quorrel::startProgram(argv[0]);
 }

@@ -123,15 +123,25 @@ void MainWindow::onParse()
 
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-        fitFrame();
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (!frameFitted) {
+            fitFrame();
+        }
+        break;
+    case QEvent::WindowStateChange:
+        refuseMaximising();
+        break;
+    default:
+        break;
     }
     return QWidget::event(event);
 }
 
-// Under a window manager the frame arrives after the window is shown. Once
-// it is known, the client area shrinks so that the frame keeps the outer
-// size, and the frame is centred again.
+// Under a window manager the frame arrives after the window is shown. The
+// first time it is known, the client area shrinks so that the frame keeps
+// the outer size, and the frame is centred; later moves are the user's.
 void MainWindow::fitFrame()
 {
     const QSize outerSize = frameGeometry().size();
@@ -140,6 +150,17 @@ void MainWindow::fitFrame()
     }
     setFixedSize(size() + windowSize - outerSize);
     move(centredPosition());
+    frameFitted = true;
+}
+
+// A window manager may still ask for a maximised or full-screen window;
+// the window stays in its normal state.
+void MainWindow::refuseMaximising()
+{
+    const Qt::WindowStates refused = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & refused) {
+        setWindowState(windowState() & ~refused);
+    }
 }
 
 std::unique_ptr<MainWindow> openMainWindow(ParseLists& lists)

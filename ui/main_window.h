@@ -42,12 +42,14 @@ protected:
 
 private:
     void fitFrame();
+    void refuseMaximising();
 
     ParseLists& lists;
     ResultTable* resultTable;
     LineInput* firstInput;
     LineInput* secondInput;
     LineInput* filterInput;
+    bool frameFitted = false;
 };
 
 // Creates MainWindow over `lists`, shows it and makes it the active window.

@@ -16,10 +16,14 @@ constexpr int fatalExitStatus = -1;
 
 }  // namespace
 
-int startProgram(int& argc, char** argv)
+int startProgram(char* programName)
 {
     keepAllocationFailureReserve();
-    QApplication application(argc, argv);
+    // Qt takes options of its own from a command line; the program takes
+    // none, so Qt sees only the program's name.
+    int argumentCount = 1;
+    char* arguments[] = {programName, nullptr};
+    QApplication application(argumentCount, arguments);
     QGuiApplication::setDesktopFileName(QStringLiteral("quorrel"));
 
     std::unique_ptr<ParseLists> lists = createLists();

@@ -11,8 +11,9 @@ namespace quorrel {
 
 // Runs the program: creates the application and the lists, opens MainWindow
 // and runs the event loop until the window is closed; then releases the
-// lists and returns 0, the exit status. `argc` and `argv` go to Qt alone.
-[[nodiscard]] int startProgram(int& argc, char** argv);
+// lists and returns 0, the exit status. The program takes no command line:
+// Qt is given only `programName`.
+[[nodiscard]] int startProgram(char* programName);
 
 // The three lists a parse works on, empty.
 [[nodiscard]] std::unique_ptr<ParseLists> createLists();

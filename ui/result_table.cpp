@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStringList>
+#include <QStyledItemDelegate>
 
 #include <array>
 
@@ -12,6 +13,22 @@ namespace quorrel {
 namespace {
 
 constexpr std::array<int, ResultRowModel::cellsPerRow> columnWidths = {60, 100, 200, 200, 50};
+// Pixels a row takes beyond one line of text.
+constexpr int rowMargin = 4;
+
+// Draws cells as the style does, without the focus frame around the current
+// cell: whole rows are selected, so one cell of them is nothing special.
+class CellWithoutFocusFrame : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
 
 }  // namespace
 
@@ -41,6 +58,9 @@ ResultTable::ResultTable(QWidget* parent)
     // Every row is one line of the same height, so the view never measures rows.
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowMargin);
+    setItemDelegate(new CellWithoutFocusFrame(this));
 
     QHeaderView* titles = horizontalHeader();
     titles->setSectionsMovable(false);
@@ -56,6 +76,7 @@ ResultTable::ResultTable(QWidget* parent)
 void ResultTable::clearRows()
 {
     rows.clearRows();
+    scrollToTop();
 }
 
 int ResultTable::appendRow()

@@ -13,7 +13,8 @@ namespace quorrel {
 // A report-style view over its own ResultRowModel: the columns "id", "type",
 // "value1", "value2" and "state" at 60, 100, 200, 200 and 50 pixels, left
 // aligned, with grid lines and whole-row single selection that is hidden
-// while the table lacks the focus. Nothing can be edited, sorted or moved,
+// while the table lacks the focus and draws no focus frame around one cell.
+// Rows are one line of text high, so the table shows about a dozen. Nothing can be edited, sorted or moved,
 // and a press on a column title changes nothing; column widths can be
 // dragged. Tab and Shift+Tab leave the table instead of moving between its
 // cells, and Ctrl+C copies the selected row as its five cells separated by
@@ -24,7 +25,8 @@ class ResultTable : public QTableView, public RowWriter {
 public:
     explicit ResultTable(QWidget* parent = nullptr);
 
-    // Removes every row; the columns and their widths stay.
+    // Removes every row; the columns and their widths stay, and the rows
+    // appended next show from the top.
     void clearRows();
     int appendRow() override;
     void setCell(int row, int column, std::string_view text) override;

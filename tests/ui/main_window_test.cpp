@@ -148,14 +148,23 @@ private slots:
         QTRY_COMPARE(window->frameGeometry(), expected);
     }
 
-    void windowIsFixedAndCannotBeMaximised()
+    void windowStaysInItsNormalState_data()
     {
+        QTest::addColumn<Qt::WindowState>("requested");
+        QTest::newRow("maximised") << Qt::WindowMaximized;
+        QTest::newRow("full-screen") << Qt::WindowFullScreen;
+    }
+
+    void windowStaysInItsNormalState()
+    {
+        QFETCH(Qt::WindowState, requested);
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-        const QSize before = window->size();
-        window->showMaximized();
+        const QRect before = window->frameGeometry();
+        window->setWindowState(requested);
         QCoreApplication::processEvents();
-        QCOMPARE(window->size(), before);
+        QCOMPARE(window->windowState(), Qt::WindowNoState);
+        QCOMPARE(window->frameGeometry(), before);
     }
 
     void tabWalksTheControlsInOrder_data()

@@ -189,6 +189,54 @@ private slots:
         QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
     }
 
+    void newRowsShowFromTheTop()
+    {
+        ResultTable table;
+        table.resize(616, 264);
+        const std::vector<std::vector<std::string>> rows(200, {"1", "a", "1"});
+        appendRows(table, rows);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        table.scrollToBottom();
+        QVERIFY(table.rowAt(0) > 0);
+        table.clearRows();
+        appendRows(table, rows);
+        QCoreApplication::processEvents();
+        QCOMPARE(table.rowAt(0), 0);
+    }
+
+    void rowsAreOneLineHigh()
+    {
+        ResultTable table;
+        table.resize(616, 264);
+        appendRows(table, std::vector<std::vector<std::string>>(50, {"1", "a", "1"}));
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        const int lineHeight = table.fontMetrics().height();
+        QVERIFY(table.rowHeight(0) >= lineHeight);
+        QVERIFY(table.rowHeight(0) <= lineHeight + 6);
+        QVERIFY(table.rowAt(table.viewport()->height() - 1) >= 10);
+    }
+
+    // The current cell of a selected row looks like the other cells of the
+    // row: no focus frame of its own.
+    void currentCellHasNoFocusFrame()
+    {
+        ResultTable table;
+        appendRows(table, {{"1", "a", "1"}});
+        table.show();
+        QVERIFY(QTest::qWaitForWindowActive(&table));
+        table.setFocus();
+        table.selectRow(0);
+        table.setCurrentIndex(table.model()->index(0, 3));
+        const QRect current = table.visualRect(table.model()->index(0, 3));
+        const QRect other = table.visualRect(table.model()->index(0, 4));
+        const QImage image = table.viewport()->grab().toImage();
+        for (const QPoint& edge : {current.topLeft() + QPoint(2, 2), QPoint(current.left() + 2, current.center().y())}) {
+            QCOMPARE(image.pixelColor(edge), image.pixelColor(other.center()));
+        }
+    }
+
     void copyTakesTheWholeSelectedRow()
     {
         ResultTable table;
