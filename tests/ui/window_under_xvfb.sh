@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Drives the built program in a real X server under a window manager, from
 # outside, as a user would: checks the window's frame size and place, that
-# it cannot be maximised or resized, the focus at start and after minimising,
-# a parse of typed and pasted texts read back through the clipboard, and closing through
-# the window manager with status 0. Then makes a request for memory fail in a
+# Qt's own command-line options change nothing, that it cannot be maximised,
+# made full screen or resized, that a move by the user is kept, the focus at
+# start and after minimising, a parse of typed and pasted texts read back
+# through the clipboard, editing and parsing a 10 MB body, and closing
+# through the window manager with status 0. Then makes a request for memory fail in a
 # second run and checks the error box and status 255. Screenshots go to the
 # output folder.
 #
@@ -59,12 +61,12 @@ processEnded() {
     ! kill -0 "$1" 2>/dev/null
 }
 
-# Waits up to 10 s for process $1 to end and prints its exit status.
-exitStatusOf() {
+# Waits up to 10 s for process $1 to end and sets status to its exit
+# status. (Not in a subshell: only this shell can wait for its children.)
+waitForExit() {
     waitFor 10 processEnded "$1" || fail "process $1 did not end"
-    local status=0
+    status=0
     wait "$1" || status=$?
-    echo "$status"
 }
 
 # Prints the id of the visible window named exactly $1, waiting for it.
@@ -151,7 +153,7 @@ waitFor 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
     || fail "openbox did not start"
 
 echo "window_under_xvfb: start, type, parse, copy rows, close"
-"$program" &
+"$program" -qwindowtitle Renamed -reverse &
 quorrel=$!
 started+=("$quorrel")
 window=$(findWindow Quorrel) || fail "no window Quorrel"
@@ -163,6 +165,15 @@ xdotool mousemove --sync $((left + 100)) $((top + frameTop / 2)) click --repeat 
 xdotool windowsize "$window" 900 700
 sleep 1
 frameIsUnchanged "$window" || fail "frame became $left,$top ${width}x$height"
+wmctrl -i -r "$window" -b add,fullscreen
+sleep 1
+frameIsUnchanged "$window" || fail "a full-screen request made the frame $left,$top ${width}x$height"
+
+# A move by the user stays: the window is centred only once.
+xdotool windowmove --sync "$window" 40 30
+sleep 1
+readFrame "$window"
+[ "$left" -ne $(((screenWidth - 618) / 2)) ] || fail "the window went back to the centre after a move"
 
 # The focus starts in the table: one Tab reaches 编辑框1. After minimising
 # and restoring, typing goes on where it was.
@@ -189,8 +200,24 @@ expectCopiedRow $'3\t名\t值\t值\t√'
 xdotool key Down
 expectCopiedRow $'4\tc\t1\t\t×'
 
+echo "window_under_xvfb: a 10 MB body pasted, edited and parsed"
+items=400000
+python3 -c "print('&'.join('f%07d=%016x' % (i, i * 2654435761) for i in range($items)), end='')" >"$work/body.txt"
+xclip -selection clipboard -i <"$work/body.txt"
+bodyIsOnClipboard() {
+    [ "$(xclip -o -selection clipboard | md5sum)" = "$(md5sum <"$work/body.txt")" ]
+}
+waitFor 20 bodyIsOnClipboard || fail "the clipboard did not take the 10 MB body"
+xdotool mousemove --sync $((clientLeft + 300)) $((clientTop + 288)) click 1
+xdotool key ctrl+a ctrl+v
+xdotool type --delay 30 '&x=1'
+xdotool mousemove --sync $((clientLeft + 580)) $((clientTop + 320)) click 1
+clickParse
+xdotool key Tab ctrl+End
+expectCopiedRow "$((items + 1))"$'\tx\t1\t\t×'
+
 xdotool key alt+F4
-status=$(exitStatusOf "$quorrel")
+waitForExit "$quorrel"
 [ "$status" -eq 0 ] || fail "closing the window ended with status $status"
 
 echo "window_under_xvfb: a failed request for memory"
@@ -208,7 +235,7 @@ xdotool mousemove --sync $((clientLeft + 400)) $((clientTop + 352)) click 1
 box=$(findWindow 错误) || fail "no error box"
 readFrame "$box" && import -window root -crop "${width}x$height+$left+$top" "$output/fatal_error.png"
 xdotool windowactivate --sync "$box" key Return
-status=$(exitStatusOf "$quorrel")
+waitForExit "$quorrel"
 [ "$status" -eq 255 ] || fail "the error box ended the program with status $status, not 255"
 
 echo "window_under_xvfb: passed"
