@@ -200,6 +200,19 @@ expectCopiedRow $'3\t名\t值\t值\t√'
 xdotool key Down
 expectCopiedRow $'4\tc\t1\t\t×'
 
+echo "window_under_xvfb: the primary selection"
+primaryIs() {
+    [ "$(xclip -o -selection primary)" = "$1" ]
+}
+printf 'q=7' | xclip -selection primary -i
+waitFor 5 primaryIs 'q=7' || fail "the primary selection did not take 'q=7'"
+# 按钮2 empties 编辑框2, a middle click pastes the primary selection into
+# it, and what is selected there becomes the primary selection.
+xdotool mousemove --sync $((clientLeft + 580)) $((clientTop + 320)) click 1
+xdotool mousemove --sync $((clientLeft + 300)) $((clientTop + 320)) click 2
+xdotool key shift+Left
+waitFor 5 primaryIs '7' || fail "the primary selection is '$(xclip -o -selection primary)', not '7'"
+
 echo "window_under_xvfb: a 10 MB body pasted, edited and parsed"
 items=400000
 python3 -c "print('&'.join('f%07d=%016x' % (i, i * 2654435761) for i in range($items)), end='')" >"$work/body.txt"
