@@ -32,6 +32,24 @@ bool isSpace(QChar c)
     return c.unicode() < 0x20 || c.isSpace();
 }
 
+// The grapheme cluster boundary after (`forward`) or before `position`,
+// found among the characters around it.
+qsizetype clusterBoundary(const QString& text, qsizetype position, bool forward)
+{
+    qsizetype start = std::max<qsizetype>(0, position - clusterContext);
+    if (start > 0 && text.at(start).isLowSurrogate()) {
+        --start;
+    }
+    const qsizetype end = std::min(text.size(), position + clusterContext);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + start, end - start);
+    finder.setPosition(position - start);
+    const qsizetype found = forward ? finder.toNextBoundary() : finder.toPreviousBoundary();
+    if (found < 0) {
+        return forward ? end : start;
+    }
+    return start + found;
+}
+
 }  // namespace
 
 QString LineText::selectedText() const
@@ -53,15 +71,7 @@ qsizetype LineText::nextCursorPosition(qsizetype position) const
     if (position < 0 || position >= size()) {
         return position;
     }
-    qsizetype start = std::max<qsizetype>(0, position - clusterContext);
-    if (start > 0 && content.at(start).isLowSurrogate()) {
-        --start;
-    }
-    const qsizetype end = std::min(size(), position + clusterContext);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, content.constData() + start, end - start);
-    finder.setPosition(position - start);
-    const qsizetype next = finder.toNextBoundary();
-    return next < 0 ? end : start + next;
+    return clusterBoundary(content, position, true);
 }
 
 qsizetype LineText::previousCursorPosition(qsizetype position) const
@@ -69,15 +79,7 @@ qsizetype LineText::previousCursorPosition(qsizetype position) const
     if (position <= 0 || position > size()) {
         return position;
     }
-    qsizetype start = std::max<qsizetype>(0, position - clusterContext);
-    if (start > 0 && content.at(start).isLowSurrogate()) {
-        --start;
-    }
-    const qsizetype end = std::min(size(), position + clusterContext);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, content.constData() + start, end - start);
-    finder.setPosition(position - start);
-    const qsizetype previous = finder.toPreviousBoundary();
-    return previous < 0 ? start : start + previous;
+    return clusterBoundary(content, position, false);
 }
 
 qsizetype LineText::nextWordPosition(qsizetype position) const
