@@ -1,6 +1,6 @@
-#include "input_text.h"
+#include "cli/input_text.h"
 
-#include "trouble.h"
+#include "cli/trouble.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,15 +1,15 @@
 // quorrel-cli: compares two parameter strings as the window does, for
 // scripts and CI jobs. Exit status 0: every row equal; 1: a row differs or
 // is empty; 2: trouble, reported in one line on standard error.
-#include "collected_rows.h"
-#include "command_line.h"
-#include "input_text.h"
-#include "parameter_pairing.h"
-#include "result_rows.h"
-#include "row_formats.h"
-#include "row_states.h"
-#include "text_encoding.h"
-#include "trouble.h"
+#include "core/collected_rows.h"
+#include "cli/command_line.h"
+#include "cli/input_text.h"
+#include "core/parameter_pairing.h"
+#include "core/result_rows.h"
+#include "cli/row_formats.h"
+#include "cli/row_states.h"
+#include "cli/text_encoding.h"
+#include "cli/trouble.h"
 
 #include <QCoreApplication>
 

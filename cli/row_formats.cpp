@@ -1,9 +1,9 @@
-#include "row_formats.h"
+#include "cli/row_formats.h"
 
-#include "gbk_text.h"
-#include "result_rows.h"
-#include "terminal_width.h"
-#include "text_encoding.h"
+#include "ui/gbk_text.h"
+#include "core/result_rows.h"
+#include "cli/terminal_width.h"
+#include "cli/text_encoding.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
-#include "text_encoding.h"
+#include "cli/text_encoding.h"
 
-#include "gbk_text.h"
-#include "trouble.h"
+#include "ui/gbk_text.h"
+#include "cli/trouble.h"
 
 #include <QByteArray>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
-#include "input_text.h"
+#include "ui/input_text.h"
 
-#include "gbk_text.h"
+#include "ui/gbk_text.h"
 
 #include <QLineEdit>
 

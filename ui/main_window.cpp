@@ -1,8 +1,8 @@
-#include "main_window.h"
+#include "ui/main_window.h"
 
-#include "input_text.h"
-#include "result_rows.h"
-#include "result_table.h"
+#include "ui/input_text.h"
+#include "core/result_rows.h"
+#include "ui/result_table.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "result_row_model.h"
+#include "ui/result_row_model.h"
 
-#include "gbk_text.h"
-#include "result_rows.h"
+#include "ui/gbk_text.h"
+#include "core/result_rows.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "gbk_text.h"
+#include "ui/gbk_text.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Time from a click on "一键解析" to the painted table, and the memory one
 // parse of 100,000 rows takes. Prints figures; asserts no time.
-#include "main_window.h"
-#include "result_table.h"
+#include "ui/main_window.h"
+#include "ui/result_table.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // MainWindow on the offscreen platform: layout, keyboard, focus, and the
 // three click handlers as a user drives them.
-#include "gbk_text.h"
-#include "input_text.h"
-#include "main_window.h"
-#include "result_table.h"
+#include "ui/gbk_text.h"
+#include "ui/input_text.h"
+#include "ui/main_window.h"
+#include "ui/result_table.h"
 
 #include <QApplication>
 #include <QClipboard>
