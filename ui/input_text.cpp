@@ -1,6 +1,6 @@
 #include "ui/input_text.h"
 
-#include "ui/gbk_text.h"
+#include "gb18030/gb18030_text.h"
 
 #include <QLineEdit>
 
@@ -8,12 +8,12 @@ namespace quorrel {
 
 Text readInputText(const QLineEdit& input)
 {
-    return encodeGbk(input.text());
+    return encodeGb18030(input.text());
 }
 
 void setInputText(QLineEdit& input, std::string_view text)
 {
-    input.setText(decodeGbk(text));
+    input.setText(decodeGb18030(text));
 }
 
 }  // namespace quorrel

@@ -1,7 +1,7 @@
 #include "ui/main_window.h"
 
-#include "ui/input_text.h"
 #include "core/result_rows.h"
+#include "ui/input_text.h"
 #include "ui/result_table.h"
 
 #include <QEvent>

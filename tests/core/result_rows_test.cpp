@@ -1,5 +1,5 @@
-#include "core/parameter_pairing.h"
 #include "core/collected_rows.h"
+#include "core/parameter_pairing.h"
 #include "core/result_rows.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // MainWindow on the offscreen platform: layout, keyboard, focus, and the
 // three click handlers as a user drives them.
-#include "ui/gbk_text.h"
+#include "gb18030/gb18030_text.h"
 #include "ui/input_text.h"
 #include "ui/main_window.h"
 #include "ui/result_table.h"
@@ -315,7 +315,7 @@ private slots:
         firstInput->setFocus();
         QTest::keySequence(firstInput, QKeySequence::Paste);
         QCOMPARE(firstInput->text().size(), 100'000);
-        QCOMPARE(quorrel::readInputText(*firstInput), quorrel::encodeGbk(text));
+        QCOMPARE(quorrel::readInputText(*firstInput), quorrel::encodeGb18030(text));
     }
 
     void inputsCarryGbkBytes_data()
