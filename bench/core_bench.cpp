@@ -1,11 +1,11 @@
 // Speed of the comparison core at the sizes users paste: splitting, the
 // pairing against the literal rule it replaces, and row building.
-#include "literal_reference.h"
-#include "parameter_pairing.h"
-#include "parameter_strings.h"
-#include "collected_rows.h"
-#include "result_rows.h"
-#include "text_primitives.h"
+#include "bench/parameter_strings.h"
+#include "core/collected_rows.h"
+#include "core/parameter_pairing.h"
+#include "core/result_rows.h"
+#include "core/text_primitives.h"
+#include "tests/literal_reference/literal_reference.h"
 
 #include <benchmark/benchmark.h>
 

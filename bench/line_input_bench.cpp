@@ -7,7 +7,7 @@
 // Without arguments it runs every candidate at every size, each in a fresh
 // process of its own so that memory figures do not mix, and prints one
 // line of JSON per run. With "CANDIDATE MEGABYTES" it measures that one.
-#include "line_input.h"
+#include "ui/line_input.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "parameter_strings.h"
+#include "bench/parameter_strings.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
-#include "trouble.h"
+#include "cli/trouble.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,15 +1,15 @@
 // quorrel-cli: compares two parameter strings as the window does, for
 // scripts and CI jobs. Exit status 0: every row equal; 1: a row differs or
 // is empty; 2: trouble, reported in one line on standard error.
-#include "collected_rows.h"
-#include "command_line.h"
-#include "input_text.h"
-#include "parameter_pairing.h"
-#include "result_rows.h"
-#include "row_formats.h"
-#include "row_states.h"
-#include "text_encoding.h"
-#include "trouble.h"
+#include "cli/command_line.h"
+#include "cli/parameter_source.h"
+#include "cli/row_formats.h"
+#include "cli/row_states.h"
+#include "cli/text_encoding.h"
+#include "cli/trouble.h"
+#include "core/collected_rows.h"
+#include "core/parameter_pairing.h"
+#include "core/result_rows.h"
 
 #include <QCoreApplication>
 
@@ -34,9 +34,9 @@ void writeStandardOutput(const std::string& bytes)
 // The pair list of the two inputs and the filter text, as the core's bytes.
 TextList pairList(const Options& options)
 {
-    const std::string first = toCoreText(readInput(options.first, "first input"), options.encoding, "first input");
+    const std::string first = toCoreText(readParameterString(options.first, "first input"), options.encoding, "first input");
     const std::string second =
-        toCoreText(readInput(options.second, "second input"), options.encoding, "second input");
+        toCoreText(readParameterString(options.second, "second input"), options.encoding, "second input");
     const std::string filter = toCoreText(options.filter, options.encoding, "filter text");
     ParseLists lists;
     pairParameters(lists, first, second, filter);

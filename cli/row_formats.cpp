@@ -1,9 +1,9 @@
-#include "row_formats.h"
+#include "cli/row_formats.h"
 
-#include "gbk_text.h"
-#include "result_rows.h"
-#include "terminal_width.h"
-#include "text_encoding.h"
+#include "cli/terminal_width.h"
+#include "cli/text_encoding.h"
+#include "core/result_rows.h"
+#include "gb18030/gb18030_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -132,7 +132,7 @@ std::string formatJson(const std::vector<ResultRow>& rows)
             json += '"';
             json += columnTitles[column];
             json += "\": ";
-            json += jsonString(decodeGbk(rows[i][column]));
+            json += jsonString(decodeGb18030(rows[i][column]));
         }
         json += i + 1 < rows.size() ? "},\n" : "}\n";
     }

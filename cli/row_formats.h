@@ -1,8 +1,8 @@
 // The three ways quorrel-cli prints result rows.
 #pragma once
 
-#include "collected_rows.h"
-#include "command_line.h"
+#include "cli/command_line.h"
+#include "core/collected_rows.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // Only the state of each result row, for when nothing is printed.
 #pragma once
 
-#include "result_rows.h"
-#include "row_writer.h"
+#include "core/result_rows.h"
+#include "core/row_writer.h"
 
 #include <algorithm>
 #include <vector>

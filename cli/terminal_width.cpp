@@ -1,4 +1,4 @@
-#include "terminal_width.h"
+#include "cli/terminal_width.h"
 
 #include <QChar>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "text_encoding.h"
+#include "cli/text_encoding.h"
 
-#include "gbk_text.h"
-#include "trouble.h"
+#include "cli/trouble.h"
+#include "gb18030/gb18030_text.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -54,20 +54,20 @@ std::string toCoreText(std::string bytes, Encoding encoding, std::string_view si
     if (decoder.hasError())
         throw Trouble("the " + std::string(side) + " is not valid UTF-8 at byte offset " +
                       std::to_string(firstInvalidOffset(bytes, text)));
-    return encodeGbk(text);
+    return encodeGb18030(text);
 }
 
 std::string fromCoreText(std::string_view cell, Encoding encoding)
 {
     if (encoding == Encoding::Gbk || isAscii(cell))
         return std::string(cell);
-    return decodeGbk(cell).toStdString();
+    return decodeGb18030(cell).toStdString();
 }
 
 QString outputCharacters(std::string_view bytes, Encoding encoding)
 {
     if (encoding == Encoding::Gbk)
-        return decodeGbk(bytes);
+        return decodeGb18030(bytes);
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 

@@ -1,7 +1,7 @@
 // Between the command line's encoding and the core's double-byte texts.
 #pragma once
 
-#include "command_line.h"
+#include "cli/command_line.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // Result rows kept in memory.
 #pragma once
 
-#include "row_writer.h"
-#include "text_primitives.h"
+#include "core/row_writer.h"
+#include "core/text_primitives.h"
 
 #include <array>
 #include <vector>

@@ -2,7 +2,7 @@
 // each key at a character start.
 #pragma once
 
-#include "text_primitives.h"
+#include "core/text_primitives.h"
 
 #include <array>
 #include <cstdint>

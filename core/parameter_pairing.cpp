@@ -1,6 +1,6 @@
-#include "parameter_pairing.h"
+#include "core/parameter_pairing.h"
 
-#include "key_matcher.h"
+#include "core/key_matcher.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 // Pairing the items of two parameter strings by name.
 #pragma once
 
-#include "text_primitives.h"
+#include "core/text_primitives.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "result_rows.h"
+#include "core/result_rows.h"
 
 namespace quorrel {
 

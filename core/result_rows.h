@@ -1,8 +1,8 @@
 // Turning pair entries into result table rows.
 #pragma once
 
-#include "row_writer.h"
-#include "text_primitives.h"
+#include "core/row_writer.h"
+#include "core/text_primitives.h"
 
 #include <array>
 #include <string_view>

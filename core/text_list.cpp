@@ -1,4 +1,4 @@
-#include "text_list.h"
+#include "core/text_list.h"
 
 namespace quorrel {
 

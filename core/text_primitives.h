@@ -10,7 +10,7 @@
 // (a lone first byte) ends the walk.
 #pragma once
 
-#include "text_list.h"
+#include "core/text_list.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -3,11 +3,11 @@
 // or a list left filled, stops the fuzzer.
 //
 // Input: filter text NUL first string NUL second string.
-#include "literal_reference.h"
-#include "nul_separated_fields.h"
-#include "parameter_pairing.h"
-#include "collected_rows.h"
-#include "result_rows.h"
+#include "core/collected_rows.h"
+#include "core/parameter_pairing.h"
+#include "core/result_rows.h"
+#include "fuzz/nul_separated_fields.h"
+#include "tests/literal_reference/literal_reference.h"
 
 #include <string>
 #include <vector>

@@ -6,8 +6,8 @@
 //
 // Input: text NUL pattern NUL number, where up to eight bytes of number
 // give an integer (start, limit, count) and a double.
-#include "nul_separated_fields.h"
-#include "text_primitives.h"
+#include "core/text_primitives.h"
+#include "fuzz/nul_separated_fields.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "allocation_failure.h"
+#include "ui/allocation_failure.h"
 
-#include "program_lifecycle.h"
+#include "ui/program_lifecycle.h"
 
 #include <cstdlib>
 #include <new>

@@ -1,7 +1,7 @@
 // Reading and replacing the text of an input as GBK bytes.
 #pragma once
 
-#include "text_primitives.h"
+#include "core/text_primitives.h"
 
 #include <string_view>
 

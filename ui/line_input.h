@@ -1,8 +1,8 @@
 // LineInput: a one-line text input that stays fast with texts of many MB.
 #pragma once
 
-#include "line_text.h"
-#include "text_slice.h"
+#include "ui/line_text.h"
+#include "ui/text_slice.h"
 
 #include <QBasicTimer>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "line_input_accessible.h"
+#include "ui/line_input_accessible.h"
 
-#include "line_input.h"
+#include "ui/line_input.h"
 
 namespace quorrel {
 namespace {

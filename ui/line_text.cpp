@@ -1,4 +1,4 @@
-#include "line_text.h"
+#include "ui/line_text.h"
 
 #include <QTextBoundaryFinder>
 

@@ -1,9 +1,9 @@
-#include "main_window.h"
+#include "ui/main_window.h"
 
-#include "input_text.h"
-#include "line_input.h"
-#include "result_rows.h"
-#include "result_table.h"
+#include "core/result_rows.h"
+#include "ui/input_text.h"
+#include "ui/line_input.h"
+#include "ui/result_table.h"
 
 #include <QEvent>
 #include <QGuiApplication>

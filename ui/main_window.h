@@ -1,7 +1,7 @@
 // MainWindow: the program's one window.
 #pragma once
 
-#include "parameter_pairing.h"
+#include "core/parameter_pairing.h"
 
 #include <QWidget>
 

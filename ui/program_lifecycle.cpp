@@ -1,7 +1,6 @@
-#include "program_lifecycle.h"
+#include "ui/program_lifecycle.h"
 
-#include "allocation_failure.h"
-#include "main_window.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,7 +17,6 @@ constexpr int fatalExitStatus = -1;
 
 int startProgram(char* programName)
 {
-    keepAllocationFailureReserve();
     // Qt takes options of its own from a command line; the program takes
     // none, so Qt sees only the program's name.
     int argumentCount = 1;

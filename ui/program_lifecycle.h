@@ -1,7 +1,7 @@
 // The start and end of the program, and its fatal stop.
 #pragma once
 
-#include "parameter_pairing.h"
+#include "core/parameter_pairing.h"
 
 #include <QString>
 

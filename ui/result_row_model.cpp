@@ -1,7 +1,7 @@
-#include "result_row_model.h"
+#include "ui/result_row_model.h"
 
-#include "gbk_text.h"
-#include "result_rows.h"
+#include "core/result_rows.h"
+#include "gb18030/gb18030_text.h"
 
 #include <limits>
 
@@ -55,7 +55,7 @@ QVariant ResultRowModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const Row& cells = rows[static_cast<std::size_t>(index.row())];
-    return decodeGbk(cells[static_cast<std::size_t>(index.column())]);
+    return decodeGb18030(cells[static_cast<std::size_t>(index.column())]);
 }
 
 QVariant ResultRowModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,4 +1,4 @@
-#include "result_table.h"
+#include "ui/result_table.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // 超级列表框1: the five-column table that shows the result of a parse.
 #pragma once
 
-#include "result_row_model.h"
-#include "row_writer.h"
+#include "core/row_writer.h"
+#include "ui/result_row_model.h"
 
 #include <QTableView>
 

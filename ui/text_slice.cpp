@@ -1,4 +1,4 @@
-#include "text_slice.h"
+#include "ui/text_slice.h"
 
 #include <QPainter>
 #include <QTextOption>

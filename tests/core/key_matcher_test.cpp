@@ -1,4 +1,4 @@
-#include "key_matcher.h"
+#include "core/key_matcher.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Random inputs through pairParameters and fillResultRows, checked against
 // the literal reference.
-#include "literal_reference.h"
-#include "parameter_pairing.h"
-#include "result_rows.h"
+#include "core/parameter_pairing.h"
+#include "core/result_rows.h"
+#include "tests/literal_reference/literal_reference.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "parameter_pairing.h"
+#include "core/parameter_pairing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "parameter_pairing.h"
-#include "collected_rows.h"
-#include "result_rows.h"
+#include "core/collected_rows.h"
+#include "core/parameter_pairing.h"
+#include "core/result_rows.h"
 
 #include <gtest/gtest.h>
 

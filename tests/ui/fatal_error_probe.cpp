@@ -1,7 +1,7 @@
 // Child process for fatal_error_test: makes the request named by its argument
 // fail, describes the fatal-error box that appears on standard output, and
 // presses its OK button.
-#include "allocation_failure.h"
+#include "ui/allocation_failure.h"
 
 #include <QApplication>
 #include <QMessageBox>

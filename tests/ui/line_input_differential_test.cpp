@@ -11,7 +11,7 @@
 //   where Qt's line edit drops it, so neither input takes the focus and a
 //   click on one never takes it from the other (the widget tests cover
 //   focus loss).
-#include "line_input.h"
+#include "ui/line_input.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,7 +2,7 @@
 // line edit cannot show: input methods, the accessible text, where the
 // caret stays in view, the selection while the focus is elsewhere, the
 // context menu and drops.
-#include "line_input.h"
+#include "ui/line_input.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>

@@ -1,10 +1,10 @@
 // Time from a click on "一键解析" to the painted table, and the memory one
 // parse of 100,000 rows takes. Prints figures; asserts no time.
-#include "main_window.h"
-#include "result_table.h"
+#include "ui/line_input.h"
+#include "ui/main_window.h"
+#include "ui/result_table.h"
 
 #include <QFile>
-#include "line_input.h"
 #include <QPushButton>
 #include <QTest>
 

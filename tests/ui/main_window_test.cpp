@@ -1,15 +1,15 @@
 // MainWindow on the offscreen platform: layout, keyboard, focus, and the
 // three click handlers as a user drives them.
-#include "gbk_text.h"
-#include "input_text.h"
-#include "main_window.h"
-#include "result_table.h"
+#include "gb18030/gb18030_text.h"
+#include "ui/input_text.h"
+#include "ui/main_window.h"
+#include "ui/result_table.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include "line_input.h"
+#include "ui/line_input.h"
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -324,7 +324,7 @@ private slots:
         firstInput->setFocus();
         QTest::keySequence(firstInput, QKeySequence::Paste);
         QCOMPARE(firstInput->text().size(), 100'000);
-        QCOMPARE(quorrel::readInputText(*firstInput), quorrel::encodeGbk(text));
+        QCOMPARE(quorrel::readInputText(*firstInput), quorrel::encodeGb18030(text));
     }
 
     void inputsCarryGbkBytes_data()

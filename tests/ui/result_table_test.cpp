@@ -1,6 +1,6 @@
 // ResultTable on the offscreen platform: its columns, the three write
 // operations, the GBK cells, and what the user can and cannot do to it.
-#include "result_table.h"
+#include "ui/result_table.h"
 
 #include <QApplication>
 #include <QClipboard>

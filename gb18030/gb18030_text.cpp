@@ -1,4 +1,4 @@
-#include "gbk_text.h"
+#include "gb18030/gb18030_text.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -11,14 +11,14 @@ constexpr const char* encodingName = "GB18030";
 
 }  // namespace
 
-std::string encodeGbk(const QString& text)
+std::string encodeGb18030(const QString& text)
 {
     QStringEncoder encoder(encodingName, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(text);
     return bytes.toStdString();
 }
 
-QString decodeGbk(std::string_view bytes)
+QString decodeGb18030(std::string_view bytes)
 {
     // The decoder silently drops an incomplete sequence at the end of its
     // input. A line feed after the bytes makes it report that sequence as

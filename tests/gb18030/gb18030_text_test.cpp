@@ -1,13 +1,13 @@
-#include "gbk_text.h"
+#include "gb18030/gb18030_text.h"
 
 #include <QTest>
 
 #include <string>
 
-using quorrel::decodeGbk;
-using quorrel::encodeGbk;
+using quorrel::decodeGb18030;
+using quorrel::encodeGb18030;
 
-class GbkTextTest : public QObject {
+class Gb18030TextTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -30,14 +30,14 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(QByteArray::fromStdString(encodeGbk(text)), bytes);
-        QCOMPARE(decodeGbk(bytes.toStdString()), text);
+        QCOMPARE(QByteArray::fromStdString(encodeGb18030(text)), bytes);
+        QCOMPARE(decodeGb18030(bytes.toStdString()), text);
     }
 
     void charactersOutsideGbkStayDistinct()
     {
-        QVERIFY(encodeGbk(QString::fromUtf8("a=😀")) != encodeGbk(QString::fromUtf8("a=😁")));
-        QVERIFY(encodeGbk(QString::fromUtf8("€")) != encodeGbk(QString::fromUtf8("?")));
+        QVERIFY(encodeGb18030(QString::fromUtf8("a=😀")) != encodeGb18030(QString::fromUtf8("a=😁")));
+        QVERIFY(encodeGb18030(QString::fromUtf8("€")) != encodeGb18030(QString::fromUtf8("?")));
     }
 
     void invalidBytes_data()
@@ -55,9 +55,9 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
-        QCOMPARE(decodeGbk(bytes.toStdString()), text);
+        QCOMPARE(decodeGb18030(bytes.toStdString()), text);
     }
 };
 
-QTEST_APPLESS_MAIN(GbkTextTest)
-#include "gbk_text_test.moc"
+QTEST_APPLESS_MAIN(Gb18030TextTest)
+#include "gb18030_text_test.moc"

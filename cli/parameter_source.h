@@ -1,4 +1,5 @@
-// Reading the bytes of one parameter string.
+// Where a parameter string comes from: the argument itself, a file or
+// standard input.
 #pragma once
 
 #include <string>
@@ -11,6 +12,6 @@ namespace quorrel::cli {
 // standard input one line ending ("\n" or "\r\n") at the very end is dropped,
 // as the shell's $(cat file) would; nothing else is trimmed. Throws Trouble
 // naming `side` when the file cannot be read or the bytes hold a NUL byte.
-[[nodiscard]] std::string readInput(const std::string& argument, std::string_view side);
+[[nodiscard]] std::string readParameterString(const std::string& argument, std::string_view side);
 
 }  // namespace quorrel::cli

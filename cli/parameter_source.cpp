@@ -1,6 +1,6 @@
-#include "input_text.h"
+#include "cli/parameter_source.h"
 
-#include "trouble.h"
+#include "cli/trouble.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -55,7 +55,7 @@ std::string readSource(const std::string& argument, std::string_view side)
 
 }  // namespace
 
-std::string readInput(const std::string& argument, std::string_view side)
+std::string readParameterString(const std::string& argument, std::string_view side)
 {
     std::string bytes = argument;
     if (argument.starts_with('@')) {

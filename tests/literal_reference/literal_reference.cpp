@@ -1,4 +1,4 @@
-#include "literal_reference.h"
+#include "tests/literal_reference/literal_reference.h"
 
 
 namespace quorrel::literal {

@@ -13,10 +13,10 @@
 namespace quorrel {
 
 // `text` as GB18030 bytes; every GBK character keeps its GBK bytes.
-[[nodiscard]] std::string encodeGbk(const QString& text);
+[[nodiscard]] std::string encodeGb18030(const QString& text);
 
 // `bytes` read as GB18030. Bytes that form no character, a lone first byte
 // at the end included, each read as U+FFFD.
-[[nodiscard]] QString decodeGbk(std::string_view bytes);
+[[nodiscard]] QString decodeGb18030(std::string_view bytes);
 
 }  // namespace quorrel
