@@ -22,7 +22,7 @@ int startProgram(char* programName)
     int argumentCount = 1;
     char* arguments[] = {programName, nullptr};
     QApplication application(argumentCount, arguments);
-    QGuiApplication::setDesktopFileName(QStringLiteral("quorrel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorrel.Quorrel"));
 
     std::unique_ptr<ParseLists> lists = createLists();
     int status = 0;

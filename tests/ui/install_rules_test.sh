@@ -10,9 +10,9 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$1" --prefix "$prefix" >/dev/null
-for file in bin/quorrel share/applications/quorrel.desktop \
-    share/icons/hicolor/scalable/apps/quorrel.svg; do
+for file in bin/quorrel share/applications/io.github.quorrel.Quorrel.desktop \
+    share/icons/hicolor/scalable/apps/quorrel.svg share/icons/hicolor/256x256/apps/quorrel.png; do
     [ -f "$prefix/$file" ] || { echo "install_rules: $file not installed" >&2; exit 1; }
 done
 [ -x "$prefix/bin/quorrel" ] || { echo "install_rules: bin/quorrel not executable" >&2; exit 1; }
-desktop-file-validate "$prefix/share/applications/quorrel.desktop"
+desktop-file-validate "$prefix/share/applications/io.github.quorrel.Quorrel.desktop"
