@@ -15,13 +15,15 @@ QString fromArgumentBytes(const char* bytes) { return QString::fromLatin1(bytes)
 
 std::string toArgumentBytes(const QString& text) { return text.toLatin1().toStdString(); }
 
-Encoding encodingNamed(const std::string& name)
+// The encoding `name` names; `what` says in a trouble message what it was
+// given for.
+Encoding encodingNamed(const std::string& name, const std::string& what)
 {
     if (name == "utf-8")
         return Encoding::Utf8;
     if (name == "gbk")
         return Encoding::Gbk;
-    throw Trouble("unknown encoding '" + name + "'; use utf-8 or gbk");
+    throw Trouble("unknown " + what + " '" + name + "'; use utf-8 or gbk");
 }
 
 Format formatNamed(const std::string& name)
@@ -50,7 +52,22 @@ Options parseCommandLine(int argc, const char* const* argv)
     const QCommandLineOption encodingOption("encoding", "utf-8 (default) or gbk.", "NAME", "utf-8");
     const QCommandLineOption formatOption("format", "table (default), tsv or json.", "NAME", "table");
     const QCommandLineOption quietOption("quiet", "Print nothing; only the exit status tells.");
-    parser.addOptions({filterOption, encodingOption, formatOption, quietOption});
+    const QCommandLineOption decodeOption(
+        "decode",
+        "Show names and values percent-decoded (\"+\" is a space, \"%XX\" a byte) and read in CHARSET, "
+        "utf-8 or gbk; values are equal when they decode to the same bytes. The pairing stays as without it.",
+        "CHARSET");
+    const QCommandLineOption ignoreOption(
+        "ignore", "Leave out the rows whose shown name is exactly NAME, from the output and the exit status. "
+                  "May be given more than once.",
+        "NAME");
+    const QCommandLineOption onlyDifferencesOption(
+        "only-differences", "Print only the rows that do not show equal values; the exit status is the same.");
+    const QCommandLineOption urlOption(
+        "url", "Each input may be a whole URL or request target: what follows the first \"?\" and comes "
+               "before any \"#\" is compared.");
+    parser.addOptions({filterOption, encodingOption, formatOption, quietOption, decodeOption, ignoreOption,
+                       onlyDifferencesOption, urlOption});
     parser.addPositionalArgument("FIRST", "The first parameter string, @FILE, or @- for standard input.");
     parser.addPositionalArgument("SECOND", "The second parameter string, @FILE, or @- for standard input.");
 
@@ -80,9 +97,15 @@ Options parseCommandLine(int argc, const char* const* argv)
     if (options.first == "@-" && options.second == "@-")
         throw Trouble("FIRST and SECOND both read standard input; at most one may");
     options.filter = toArgumentBytes(parser.value(filterOption));
-    options.encoding = encodingNamed(toArgumentBytes(parser.value(encodingOption)));
+    options.encoding = encodingNamed(toArgumentBytes(parser.value(encodingOption)), "encoding");
     options.format = formatNamed(toArgumentBytes(parser.value(formatOption)));
     options.quiet = parser.isSet(quietOption);
+    if (parser.isSet(decodeOption))
+        options.decode = encodingNamed(toArgumentBytes(parser.value(decodeOption)), "charset for --decode");
+    for (const QString& name : parser.values(ignoreOption))
+        options.ignoredNames.push_back(toArgumentBytes(name));
+    options.onlyDifferences = parser.isSet(onlyDifferencesOption);
+    options.url = parser.isSet(urlOption);
     return options;
 }
 

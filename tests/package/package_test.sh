@@ -21,14 +21,17 @@ expected=$(cat <<'FILES'
 ./usr/bin/quorrel
 ./usr/bin/quorrel-cli
 ./usr/share/applications/io.github.quorrel.Quorrel.desktop
+./usr/share/bash-completion/completions/quorrel-cli
 ./usr/share/doc/quorrel/changelog.gz
 ./usr/share/doc/quorrel/copyright
 ./usr/share/icons/hicolor/256x256/apps/quorrel.png
 ./usr/share/icons/hicolor/scalable/apps/quorrel.svg
+./usr/share/man/man1/quorrel-cli.1.gz
+./usr/share/man/man1/quorrel.1.gz
 ./usr/share/metainfo/io.github.quorrel.Quorrel.metainfo.xml
 FILES
 )
-files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | sort)
+files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)
 [ "$files" = "$expected" ] || fail "the package holds:
 $files
 not:
