@@ -89,8 +89,11 @@ TEST(CliRows, TsvRowsAndExitStatus)
         {"options-end-at-double-hyphen", {"--", "-a=1", "-a=1"}, "1\t-a\t1\t1\t√\n", 0},
         {"chinese-names-and-values", {"名字=中文&a=1", "名字=中文&a=1"}, "1\t名字\t中文\t中文\t√\n2\ta\t1\t1\t√\n", 0},
         // The core sees GB18030 bytes, as in the window: the bytes of U+0628
-        // stand across U+14CF and U+F900, at a double-byte step.
-        {"gb18030-bytes-decide-the-match", {"\u0628=1", "\u14CF\uF900=1"}, "1\t\u14CF\uF900\t1\t1\t√\n", 0},
+        // stand across U+14CF and U+F8FF, and a key is found only at whole
+        // characters.
+        {"key-across-four-byte-characters", {"\u0628=1", "\u14CF\uF8FF=1"},
+         "1\t\u0628\t1\t\t×\n2\t\u14CF\uF8FF\t\t1\t×\n", 1},
+        {"korean-key-across-characters", {"송=1&a=2", "x=수량소계&송=1"}, "1\t송\t1\t1\t√\n2\ta\t2\t\t×\n3\tx\t\t수량소계\t×\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
