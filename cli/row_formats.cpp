@@ -2,6 +2,7 @@
 
 #include "cli/terminal_width.h"
 #include "cli/text_encoding.h"
+#include "core/character_step.h"
 #include "core/result_rows.h"
 #include "gb18030/gb18030_text.h"
 
@@ -15,28 +16,50 @@
 namespace quorrel::cli {
 namespace {
 
-// `bytes` with backslash, tab, carriage return and line feed escaped, and
-// with `controlsAsHex` every other byte below 0x20 and 0x7F as \xHH.
-std::string escapeCell(std::string_view bytes, bool controlsAsHex)
+bool isControl(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+// Appends `c`, escaped if it is a backslash, tab, carriage return or line
+// feed, or with `controlsAsHex` any other control byte, as \xHH.
+void appendEscaped(std::string& escaped, char c, bool controlsAsHex)
+{
+    if (c == '\\') {
+        escaped += "\\\\";
+    } else if (c == '\t') {
+        escaped += "\\t";
+    } else if (c == '\r') {
+        escaped += "\\r";
+    } else if (c == '\n') {
+        escaped += "\\n";
+    } else if (controlsAsHex && isControl(c)) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+        escaped += hex;
+    } else {
+        escaped += c;
+    }
+}
+
+// The output bytes `bytes` with every character escaped by appendEscaped.
+// With gbk the bytes are walked with the core's character step, so the
+// second byte of a character such as 81 5C is no backslash; a control byte
+// is escaped even as a second byte, so that no cell breaks a line. UTF-8
+// needs no step: its bytes from 0x80 are never ASCII.
+std::string escapeCell(std::string_view bytes, Encoding encoding, bool controlsAsHex)
 {
     std::string escaped;
     escaped.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            escaped += "\\\\";
-        } else if (c == '\t') {
-            escaped += "\\t";
-        } else if (c == '\r') {
-            escaped += "\\r";
-        } else if (c == '\n') {
-            escaped += "\\n";
-        } else if (controlsAsHex && (byte < 0x20 || byte == 0x7F)) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            escaped += hex;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t width = encoding == Encoding::Gbk ? characterWidth(bytes, pos) : 1;
+        if (width > 1 && !isControl(bytes[pos + 1])) {
+            escaped += bytes.substr(pos, width);
+            pos += width;
         } else {
-            escaped += c;
+            appendEscaped(escaped, bytes[pos++], controlsAsHex);
         }
     }
     return escaped;
@@ -49,7 +72,7 @@ struct TableCell {
 
 TableCell tableCell(std::string_view bytes, Encoding encoding)
 {
-    TableCell cell{escapeCell(bytes, true), 0};
+    TableCell cell{escapeCell(bytes, encoding, true), 0};
     cell.width = terminalWidth(outputCharacters(cell.bytes, encoding));
     return cell;
 }
@@ -112,7 +135,7 @@ std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding)
         for (std::size_t column = 0; column < 5; ++column) {
             if (column > 0)
                 tsv += '\t';
-            tsv += escapeCell(fromCoreText(row[column], encoding), false);
+            tsv += escapeCell(fromCoreText(row[column], encoding), encoding, false);
         }
         tsv += '\n';
     }

@@ -217,6 +217,34 @@ TEST_F(CliFiles, GbkBytesPassUnchanged)
               "]\n");
 }
 
+// 81 5C is one GBK character whose second byte is the byte of "\\": only a
+// backslash of its own is escaped, and the table measures the character.
+TEST_F(CliFiles, GbkEscapesStepThroughCharacters)
+{
+    const QString second = fileArgument("second", "a=\x81\\");
+    struct Case {
+        const char* name;
+        QByteArray first;
+        const char* format;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"table", "a=\x81\\&b=\\", "table",
+         "id  type  value1  value2  state\n"
+         "1   a     \x81\\      \x81\\      \xA1\xCC\n"
+         "2   b     \\\\              \xA1\xC1\n"},
+        {"tsv", "a=\x81\\&b=\\", "tsv", tsvHeader + "1\ta\t\x81\\\t\x81\\\t\xA1\xCC\n2\tb\t\\\\\t\t\xA1\xC1\n"},
+        // A line feed after a first byte still breaks no line.
+        {"tsv-control-after-first-byte", "a=\x81\\&c=\x81\nz", "tsv",
+         tsvHeader + "1\ta\t\x81\\\t\x81\\\t\xA1\xCC\n2\tc\t\x81\\nz\t\t\xA1\xC1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result result = runCli({"--encoding", "gbk", "--format", c.format, fileArgument(c.name, c.first), second});
+        EXPECT_EQ(result.out, c.out);
+    }
+}
+
 TEST_F(CliFiles, GbkFilterMatchesOnlyAtCharacterStarts)
 {
     // 81 7E is one character; only the second "~" cuts.
