@@ -93,6 +93,9 @@ TEST(CliRows, TsvRowsAndExitStatus)
         // characters.
         {"key-across-four-byte-characters", {"\u0628=1", "\u14CF\uF8FF=1"},
          "1\t\u0628\t1\t\t×\n2\t\u14CF\uF8FF\t\t1\t×\n", 1},
+        // A leading U+FEFF is a character of the name, not a byte order mark.
+        {"leading-zero-width-no-break-space", {QChar(0xFEFF) + QString("a=1"), "a=1"},
+         "1\t\uFEFFa\t1\t\t×\n2\ta\t\t1\t×\n", 1},
         {"korean-key-across-characters", {"송=1&a=2", "x=수량소계&송=1"}, "1\t송\t1\t1\t√\n2\ta\t2\t\t×\n3\tx\t\t수량소계\t×\n", 1},
     };
     for (const Case& c : cases) {
