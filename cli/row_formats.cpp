@@ -3,7 +3,7 @@
 #include "cli/terminal_width.h"
 #include "cli/text_encoding.h"
 #include "core/character_step.h"
-#include "core/result_rows.h"
+#include "core/result_row.h"
 #include "gb18030/gb18030_text.h"
 
 #include <QJsonArray>
@@ -90,27 +90,27 @@ std::string jsonString(const QString& text)
 
 std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
 {
-    using Line = std::array<TableCell, 5>;
+    using Line = std::array<TableCell, columnCount>;
     std::vector<Line> lines;
     lines.reserve(rows.size() + 1);
     Line& header = lines.emplace_back();
-    for (std::size_t column = 0; column < 5; ++column)
+    for (std::size_t column = 0; column < columnCount; ++column)
         header[column] = tableCell(columnTitles[column], encoding);
     for (const ResultRow& row : rows) {
         Line& line = lines.emplace_back();
-        for (std::size_t column = 0; column < 5; ++column)
+        for (std::size_t column = 0; column < columnCount; ++column)
             line[column] = tableCell(fromCoreText(row[column], encoding), encoding);
     }
 
-    std::array<int, 5> widths{};
+    std::array<int, columnCount> widths{};
     for (const Line& line : lines) {
-        for (std::size_t column = 0; column < 5; ++column)
+        for (std::size_t column = 0; column < columnCount; ++column)
             widths[column] = std::max(widths[column], line[column].width);
     }
 
     std::string table;
     for (const Line& line : lines) {
-        std::size_t last = 5;
+        std::size_t last = columnCount;
         while (last > 0 && line[last - 1].bytes.empty())
             --last;
         for (std::size_t column = 0; column < last; ++column) {
@@ -126,13 +126,13 @@ std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
 std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding)
 {
     std::string tsv;
-    for (std::size_t column = 0; column < 5; ++column) {
+    for (std::size_t column = 0; column < columnCount; ++column) {
         tsv += column > 0 ? "\t" : "";
         tsv += columnTitles[column];
     }
     tsv += '\n';
     for (const ResultRow& row : rows) {
-        for (std::size_t column = 0; column < 5; ++column) {
+        for (std::size_t column = 0; column < columnCount; ++column) {
             if (column > 0)
                 tsv += '\t';
             tsv += escapeCell(fromCoreText(row[column], encoding), encoding, false);
@@ -149,7 +149,7 @@ std::string formatJson(const std::vector<ResultRow>& rows)
     std::string json = "[\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         json += "  {";
-        for (std::size_t column = 0; column < 5; ++column) {
+        for (std::size_t column = 0; column < columnCount; ++column) {
             if (column > 0)
                 json += ", ";
             json += '"';

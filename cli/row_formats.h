@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/command_line.h"
-#include "core/collected_rows.h"
+#include "core/result_row.h"
 
 #include <string>
 #include <vector>

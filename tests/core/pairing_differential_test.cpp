@@ -1,5 +1,6 @@
 // Random inputs through pairParameters and fillResultRows, checked against
 // the literal reference.
+#include "core/collected_rows.h"
 #include "core/parameter_pairing.h"
 #include "core/result_rows.h"
 #include "tests/literal_reference/literal_reference.h"
