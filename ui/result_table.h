@@ -10,14 +10,13 @@
 namespace quorrel {
 
 // A report-style view of its own ResultRowModel, which holds the rows: the
-// columns "id", "type",
-// "value1", "value2" and "state" at 60, 100, 200, 200 and 50 pixels, left
-// aligned, with grid lines and whole-row single selection that is hidden
-// while the table lacks the focus. Nothing can be edited, sorted or moved,
-// and a press on a column title changes nothing; column widths can be
-// dragged. Tab and Shift+Tab leave the table instead of moving between its
-// cells, and Ctrl+C copies the selected row as its five cells separated by
-// tabs.
+// columns "id", "type", "value1", "value2" and "state" at 60, 100, 200, 200
+// and 50 pixels, left aligned, with grid lines and whole-row single
+// selection that is hidden while the table lacks the focus. Nothing can be
+// edited, sorted or moved, and a press on a column title changes nothing;
+// column widths can be dragged. Tab and Shift+Tab leave the table instead of
+// moving between its cells, and Ctrl+C copies the selected row as its five
+// cells separated by tabs.
 class ResultTable : public QTableView {
     Q_OBJECT
 
