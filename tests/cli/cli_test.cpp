@@ -84,6 +84,9 @@ TEST(CliRows, TsvRowsAndExitStatus)
         {"substring-name-match", {"id=5", "userid=5"}, "1\tuserid\t5\t5\t√\n", 0},
         {"empty-key-takes-first-item", {"x&b=2", "b=2&c=3"}, "1\tb\t\t2\t×\n2\tc\t\t3\t×\n", 1},
         {"filter-option", {"--filter", ";", "a=1;b=2", "b=2;a=1"}, "1\ta\t1\t1\t√\n2\tb\t2\t2\t√\n", 0},
+        {"empty-filter-takes-each-string-whole", {"--filter", "", "a=1&b", "a=1&b"}, "1\ta\t1&b\t1&b\t√\n", 0},
+        // One item each side whose value holds "=", so the row shows nothing.
+        {"empty-filter-value-with-equals-shows-nothing", {"--filter", "", "a=1&b=2", "a=1&b=2"}, "\t\t\t\t\n", 1},
         {"multi-character-filter", {"--filter", "&&", "a=1&&b=2", "b=2&&a=1"},
          "1\ta\t1\t1\t√\n2\tb\t2\t2\t√\n", 0},
         {"options-end-at-double-hyphen", {"--", "-a=1", "-a=1"}, "1\t-a\t1\t1\t√\n", 0},
@@ -105,13 +108,6 @@ TEST(CliRows, TsvRowsAndExitStatus)
         EXPECT_EQ(result.out, tsvHeader + c.rows);
         EXPECT_EQ(result.err, "");
     }
-}
-
-TEST(CliRows, EmptyFilterComparesWholeStrings)
-{
-    // One item each side; the value holds "=", so the row is empty.
-    const Result result = runCli({"--format", "tsv", "--filter", "", "a=1&b=2", "a=1&b=2"});
-    EXPECT_EQ(result.out, tsvHeader + "\t\t\t\t\n");
 }
 
 TEST(CliOutput, QuietPrintsNothingAndKeepsTheStatus)

@@ -46,7 +46,7 @@ TEST(SplitText, CutsAtDelimitersOnCharacterStarts)
         {"four-byte-delimiter-across-characters", "\x81\x34\x81\x31\x84\x30\x81\x30", "\x81\x31\x84\x30", {},
          {"\x81\x34\x81\x31\x84\x30\x81\x30"}},
         {"first-byte-and-digit-without-four-byte-shape", "\x81\x30\x81~x~y", "~", {}, {"\x81\x30\x81~x", "y"}},
-        {"default-delimiter-is-comma", "a,b", ",", {}, {"a", "b"}},
+        {"comma-delimiter", "a,b", ",", {}, {"a", "b"}},
         {"limit-drops-rest", "a&b&c", "&", 2, {"a", "b"}},
         {"limit-above-count", "a&b", "&", 5, {"a", "b"}},
         {"limit-one-drops-after-first-cut", "a&b", "&", 1, {"a"}},
@@ -58,7 +58,11 @@ TEST(SplitText, CutsAtDelimitersOnCharacterStarts)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(splitText(c.text, c.delimiter, c.maxCount), c.expected);
     }
-    EXPECT_EQ(splitText("a,b"), (TextList{"a", "b"}));
+}
+
+TEST(SplitText, DelimiterLeftOutIsComma)
+{
+    EXPECT_EQ(splitText("a,b&c"), (TextList{"a", "b&c"}));
 }
 
 struct FindCase {
