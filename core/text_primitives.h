@@ -1,5 +1,11 @@
 // Byte-string operations over GBK texts.
 //
+// The comparison is built from these seven: splitText cuts a parameter
+// string into items and a pair entry into halves and parts, findText and
+// textBefore (through leftText) find an item's key and look for it in the
+// other side's items, joinTexts makes pair entries, compareText judges two
+// values equal or not, and numberToText writes the row numbers.
+//
 // A text is a run of bytes; every length, position and count here is in
 // bytes. An empty text and an absent one are the same thing. Where an
 // operation walks a text character by character it takes the character step
