@@ -25,8 +25,9 @@ namespace quorrel {
 [[nodiscard]] inline std::size_t characterWidth(std::string_view text, std::size_t pos)
 {
     const auto* const byte = reinterpret_cast<const unsigned char*>(text.data()) + pos;
+    // 0x30-0x39 and 0x81-0xFE, the ranges of a four-byte character's bytes.
     const auto isDigit = [](unsigned char b) { return static_cast<unsigned char>(b - 0x30) <= 9; };
-    const auto isFourByteOuter = [](unsigned char b) { return static_cast<unsigned char>(b - 0x81) <= 0xFE - 0x81; };
+    const auto isLead = [](unsigned char b) { return static_cast<unsigned char>(b - 0x81) <= 0xFE - 0x81; };
     if (byte[0] < 0x80)
         return 1;
     const std::size_t rest = text.size() - pos;
@@ -35,7 +36,7 @@ namespace quorrel {
     // Most first bytes are followed by a byte that is no digit.
     if (!isDigit(byte[1]))
         return 2;
-    return rest >= 4 && isFourByteOuter(byte[0]) && isFourByteOuter(byte[2]) && isDigit(byte[3]) ? 4 : 2;
+    return rest >= 4 && isLead(byte[0]) && isLead(byte[2]) && isDigit(byte[3]) ? 4 : 2;
 }
 
 }  // namespace quorrel
