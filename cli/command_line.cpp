@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/trouble.h"
+#include "core/comparison.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,8 +48,9 @@ Options parseCommandLine(int argc, const char* const* argv)
         "Exit status: 0 when every row shows equal values, 1 when any differs, 2 on trouble.");
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption filterOption("filter", "The text that separates items (default \"&\").",
-                                          "TEXT", "&");
+    const QString filterDefault = QString::fromLatin1(defaultFilter);
+    const QCommandLineOption filterOption(
+        "filter", "The text that separates items (default \"" + filterDefault + "\").", "TEXT", filterDefault);
     const QCommandLineOption encodingOption("encoding", "utf-8 (default) or gbk.", "NAME", "utf-8");
     const QCommandLineOption formatOption("format", "table (default), tsv or json.", "NAME", "table");
     const QCommandLineOption quietOption("quiet", "Print nothing; only the exit status tells.");

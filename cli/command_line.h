@@ -13,7 +13,7 @@ enum class Format { Table, Tsv, Json };
 struct Options {
     std::string first;   // FIRST as given: the string itself, "@path" or "@-"
     std::string second;  // SECOND, likewise
-    std::string filter = "&";
+    std::string filter;  // defaultFilter unless given
     Encoding encoding = Encoding::Utf8;
     Format format = Format::Table;
     bool quiet = false;

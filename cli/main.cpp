@@ -8,8 +8,7 @@
 #include "cli/text_encoding.h"
 #include "cli/trouble.h"
 #include "core/collected_rows.h"
-#include "core/parameter_pairing.h"
-#include "core/result_rows.h"
+#include "core/comparison.h"
 
 #include <QCoreApplication>
 
@@ -31,16 +30,16 @@ void writeStandardOutput(const std::string& bytes)
         throw Trouble(std::string("cannot write the output: ") + std::strerror(errno));
 }
 
-// The pair list of the two inputs and the filter text, as the core's bytes.
-TextList pairList(const Options& options)
+// Compares the two inputs at the filter text, as the core's bytes, and
+// writes the rows to `table`.
+void compare(const Options& options, RowWriter& table)
 {
     const std::string first = toCoreText(readParameterString(options.first, "first input"), options.encoding, "first input");
     const std::string second =
         toCoreText(readParameterString(options.second, "second input"), options.encoding, "second input");
     const std::string filter = toCoreText(options.filter, options.encoding, "filter text");
     ParseLists lists;
-    pairParameters(lists, first, second, filter);
-    return std::move(lists.pairList);
+    compareParameters(lists, first, second, filter, table);
 }
 
 std::string formatted(const std::vector<ResultRow>& rows, const Options& options)
@@ -63,18 +62,16 @@ int run(int argc, const char* const* argv)
         writeStandardOutput(options.helpText);
         return 0;
     }
-    const TextList entries = pairList(options);
     if (options.quiet) {
         RowStates states;
-        fillResultRows(entries, states);
+        compare(options, states);
         return states.allEqual() ? 0 : 1;
     }
     CollectedRows table;
-    table.rows.reserve(entries.size());
-    fillResultRows(entries, table);
+    compare(options, table);
     writeStandardOutput(formatted(table.rows, options));
     const bool allEqual = std::all_of(table.rows.begin(), table.rows.end(),
-                                      [](const ResultRow& row) { return row[4] == equalMark; });
+                                      [](const ResultRow& row) { return isEqualState(row[stateColumn]); });
     return allEqual ? 0 : 1;
 }
 

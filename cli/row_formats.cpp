@@ -2,7 +2,8 @@
 
 #include "cli/terminal_width.h"
 #include "cli/text_encoding.h"
-#include "core/result_rows.h"
+#include "core/character_step.h"
+#include "core/result_row.h"
 #include "gb18030/gb18030_text.h"
 
 #include <QJsonArray>
@@ -15,28 +16,50 @@
 namespace quorrel::cli {
 namespace {
 
-// `bytes` with backslash, tab, carriage return and line feed escaped, and
-// with `controlsAsHex` every other byte below 0x20 and 0x7F as \xHH.
-std::string escapeCell(std::string_view bytes, bool controlsAsHex)
+bool isControl(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+// Appends `c`, escaped if it is a backslash, tab, carriage return or line
+// feed, or with `controlsAsHex` any other control byte, as \xHH.
+void appendEscaped(std::string& escaped, char c, bool controlsAsHex)
+{
+    if (c == '\\') {
+        escaped += "\\\\";
+    } else if (c == '\t') {
+        escaped += "\\t";
+    } else if (c == '\r') {
+        escaped += "\\r";
+    } else if (c == '\n') {
+        escaped += "\\n";
+    } else if (controlsAsHex && isControl(c)) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+        escaped += hex;
+    } else {
+        escaped += c;
+    }
+}
+
+// The output bytes `bytes` with every character escaped by appendEscaped.
+// With gbk the bytes are walked with the core's character step, so the
+// second byte of a character such as 81 5C is no backslash; a control byte
+// is escaped even as a second byte, so that no cell breaks a line. UTF-8
+// needs no step: its bytes from 0x80 are never ASCII.
+std::string escapeCell(std::string_view bytes, Encoding encoding, bool controlsAsHex)
 {
     std::string escaped;
     escaped.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            escaped += "\\\\";
-        } else if (c == '\t') {
-            escaped += "\\t";
-        } else if (c == '\r') {
-            escaped += "\\r";
-        } else if (c == '\n') {
-            escaped += "\\n";
-        } else if (controlsAsHex && (byte < 0x20 || byte == 0x7F)) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            escaped += hex;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t width = encoding == Encoding::Gbk ? characterWidth(bytes, pos) : 1;
+        if (width > 1 && !isControl(bytes[pos + 1])) {
+            escaped += bytes.substr(pos, width);
+            pos += width;
         } else {
-            escaped += c;
+            appendEscaped(escaped, bytes[pos++], controlsAsHex);
         }
     }
     return escaped;
@@ -49,7 +72,7 @@ struct TableCell {
 
 TableCell tableCell(std::string_view bytes, Encoding encoding)
 {
-    TableCell cell{escapeCell(bytes, true), 0};
+    TableCell cell{escapeCell(bytes, encoding, true), 0};
     cell.width = terminalWidth(outputCharacters(cell.bytes, encoding));
     return cell;
 }
@@ -67,27 +90,27 @@ std::string jsonString(const QString& text)
 
 std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
 {
-    using Line = std::array<TableCell, 5>;
+    using Line = std::array<TableCell, columnCount>;
     std::vector<Line> lines;
     lines.reserve(rows.size() + 1);
     Line& header = lines.emplace_back();
-    for (std::size_t column = 0; column < 5; ++column)
+    for (std::size_t column = 0; column < columnCount; ++column)
         header[column] = tableCell(columnTitles[column], encoding);
     for (const ResultRow& row : rows) {
         Line& line = lines.emplace_back();
-        for (std::size_t column = 0; column < 5; ++column)
+        for (std::size_t column = 0; column < columnCount; ++column)
             line[column] = tableCell(fromCoreText(row[column], encoding), encoding);
     }
 
-    std::array<int, 5> widths{};
+    std::array<int, columnCount> widths{};
     for (const Line& line : lines) {
-        for (std::size_t column = 0; column < 5; ++column)
+        for (std::size_t column = 0; column < columnCount; ++column)
             widths[column] = std::max(widths[column], line[column].width);
     }
 
     std::string table;
     for (const Line& line : lines) {
-        std::size_t last = 5;
+        std::size_t last = columnCount;
         while (last > 0 && line[last - 1].bytes.empty())
             --last;
         for (std::size_t column = 0; column < last; ++column) {
@@ -103,16 +126,16 @@ std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
 std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding)
 {
     std::string tsv;
-    for (std::size_t column = 0; column < 5; ++column) {
+    for (std::size_t column = 0; column < columnCount; ++column) {
         tsv += column > 0 ? "\t" : "";
         tsv += columnTitles[column];
     }
     tsv += '\n';
     for (const ResultRow& row : rows) {
-        for (std::size_t column = 0; column < 5; ++column) {
+        for (std::size_t column = 0; column < columnCount; ++column) {
             if (column > 0)
                 tsv += '\t';
-            tsv += escapeCell(fromCoreText(row[column], encoding), false);
+            tsv += escapeCell(fromCoreText(row[column], encoding), encoding, false);
         }
         tsv += '\n';
     }
@@ -126,7 +149,7 @@ std::string formatJson(const std::vector<ResultRow>& rows)
     std::string json = "[\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         json += "  {";
-        for (std::size_t column = 0; column < 5; ++column) {
+        for (std::size_t column = 0; column < columnCount; ++column) {
             if (column > 0)
                 json += ", ";
             json += '"';

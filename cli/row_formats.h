@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/command_line.h"
-#include "core/collected_rows.h"
+#include "core/result_row.h"
 
 #include <string>
 #include <vector>
@@ -17,9 +17,10 @@ namespace quorrel::cli {
 [[nodiscard]] std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding);
 
 // The line "id\ttype\tvalue1\tvalue2\tstate", then one line per row with the
-// five cells separated by tabs. Inside a cell the bytes backslash, tab,
-// carriage return and line feed are written as \\, \t, \r and \n wherever
-// they stand; with gbk, undo the escapes before decoding.
+// five cells separated by tabs. Inside a cell a backslash, tab, carriage
+// return or line feed is written as \\, \t, \r or \n. With gbk a backslash
+// is escaped only where it is a character of its own, not the second byte
+// of one such as 81 5C, so undo the escapes stepping through characters.
 [[nodiscard]] std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding);
 
 // A JSON array with one object per row, members "id", "type", "value1",

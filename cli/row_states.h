@@ -1,7 +1,7 @@
 // Only the state of each result row, for when nothing is printed.
 #pragma once
 
-#include "core/result_rows.h"
+#include "core/result_row.h"
 #include "core/row_writer.h"
 
 #include <algorithm>
@@ -10,9 +10,11 @@
 namespace quorrel::cli {
 
 // A RowWriter that never refuses a row and remembers of each row only
-// whether its state cell reads "√"; the other cells are dropped.
+// whether its state counts as equal; the other cells are dropped.
 class RowStates : public RowWriter {
 public:
+    void reserveRows(std::size_t count) override { equal_.reserve(equal_.size() + count); }
+
     int appendRow() override
     {
         equal_.push_back(false);
@@ -21,8 +23,8 @@ public:
 
     void setCell(int row, int column, std::string_view text) override
     {
-        if (row >= 0 && row < static_cast<int>(equal_.size()) && column == 4)
-            equal_[static_cast<std::size_t>(row)] = text == equalMark;
+        if (row >= 0 && row < static_cast<int>(equal_.size()) && column == stateColumn)
+            equal_[static_cast<std::size_t>(row)] = isEqualState(text);
     }
 
     // True when every row shows "√", and when there are no rows.

@@ -42,15 +42,26 @@ bool isAscii(std::string_view bytes)
     return highBits < 0x80;
 }
 
+// Without ConvertInitialBom the decoder drops a leading U+FEFF.
+QStringDecoder utf8Decoder()
+{
+    return QStringDecoder(QStringConverter::Utf8,
+                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+}
+
+QByteArrayView viewOf(std::string_view bytes)
+{
+    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 }  // namespace
 
 std::string toCoreText(std::string bytes, Encoding encoding, std::string_view side)
 {
     if (encoding == Encoding::Gbk || isAscii(bytes))
         return bytes;
-    QStringDecoder decoder(QStringConverter::Utf8,
-                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QStringDecoder decoder = utf8Decoder();
+    const QString text = decoder.decode(viewOf(bytes));
     if (decoder.hasError())
         throw Trouble("the " + std::string(side) + " is not valid UTF-8 at byte offset " +
                       std::to_string(firstInvalidOffset(bytes, text)));
@@ -68,7 +79,7 @@ QString outputCharacters(std::string_view bytes, Encoding encoding)
 {
     if (encoding == Encoding::Gbk)
         return decodeGb18030(bytes);
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return utf8Decoder().decode(viewOf(bytes));
 }
 
 }  // namespace quorrel::cli

@@ -1,4 +1,4 @@
-// Between the command line's encoding and the core's double-byte texts.
+// Between the command line's encoding and the core's GBK texts.
 #pragma once
 
 #include "cli/command_line.h"
@@ -22,8 +22,9 @@ namespace quorrel::cli {
 // with utf-8, unchanged with gbk.
 [[nodiscard]] std::string fromCoreText(std::string_view cell, Encoding encoding);
 
-// Output bytes in `encoding` as characters for measuring or JSON: UTF-8, or
-// GB18030 with bytes that form no character read as U+FFFD.
+// Output bytes in `encoding` as characters for measuring: UTF-8 with a
+// leading U+FEFF kept, or GB18030 with bytes that form no character read as
+// U+FFFD.
 [[nodiscard]] QString outputCharacters(std::string_view bytes, Encoding encoding);
 
 }  // namespace quorrel::cli

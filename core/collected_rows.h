@@ -1,21 +1,19 @@
 // Result rows kept in memory.
 #pragma once
 
+#include "core/result_row.h"
 #include "core/row_writer.h"
-#include "core/text_primitives.h"
 
-#include <array>
 #include <vector>
 
 namespace quorrel {
-
-// id, type, value1, value2 and state, as the core's bytes.
-using ResultRow = std::array<Text, 5>;
 
 // A RowWriter that never refuses a row and keeps every row it is given.
 class CollectedRows : public RowWriter {
 public:
     std::vector<ResultRow> rows;
+
+    void reserveRows(std::size_t count) override { rows.reserve(rows.size() + count); }
 
     int appendRow() override
     {
@@ -25,7 +23,7 @@ public:
 
     void setCell(int row, int column, std::string_view text) override
     {
-        if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0 || column > 4)
+        if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0 || column >= columnCount)
             return;
         rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
     }

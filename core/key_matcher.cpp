@@ -1,56 +1,98 @@
 #include "core/key_matcher.h"
 
+#include "core/character_step.h"
+
 #include <algorithm>
+#include <cassert>
 
 namespace quorrel {
 namespace {
 
 // One symbol per character: a byte below 0x80 stands for itself, a two-byte
-// character (first byte 0x80-0xFF) for 0x80 + (first - 0x80) * 256 + second.
-constexpr std::uint32_t symbolCount = 0x80 + 0x80 * 0x100;
+// character for 0x80 + (first - 0x80) * 256 + second, below twoByteEnd, and
+// a four-byte character for twoByteEnd + its place in the four-byte range.
+constexpr std::uint32_t twoByteEnd = 0x80 + 0x80 * 0x100;
 
-std::uint32_t twoByteSymbol(unsigned char first, unsigned char second)
+std::uint32_t symbolOf(std::string_view character)
 {
-    return 0x80u + ((first - 0x80u) << 8) + second;
+    const auto byte = [character](std::size_t i) { return std::uint32_t{static_cast<unsigned char>(character[i])}; };
+    switch (character.size()) {
+    case 1:
+        return byte(0);
+    case 2:
+        return 0x80 + ((byte(0) - 0x80) << 8) + byte(1);
+    default:
+        return twoByteEnd + (((byte(0) - 0x81) * 10 + (byte(1) - 0x30)) * 126 + (byte(2) - 0x81)) * 10
+               + (byte(3) - 0x30);
+    }
 }
 
-// The symbols of the whole characters of `key`, in order; a lone first byte
-// at the end is no character.
+// The symbols of the characters of `key`, in order, up to a lone first byte.
 void appendSymbols(std::string_view key, std::vector<std::uint32_t>& symbols)
 {
-    const auto* byte = reinterpret_cast<const unsigned char*>(key.data());
-    const auto* const end = byte + key.size();
-    while (byte != end) {
-        if (*byte < 0x80) {
-            symbols.push_back(*byte++);
-        } else if (byte + 1 != end) {
-            symbols.push_back(twoByteSymbol(byte[0], byte[1]));
-            byte += 2;
-        } else {
-            break;
-        }
+    std::size_t width = 0;
+    for (std::size_t pos = 0; pos < key.size() && (width = characterWidth(key, pos)) != 0; pos += width)
+        symbols.push_back(symbolOf(key.substr(pos, width)));
+}
+
+[[maybe_unused]] bool isWholeCharacters(std::string_view text)
+{
+    std::size_t width = 0;
+    std::size_t pos = 0;
+    while (pos < text.size() && (width = characterWidth(text, pos)) != 0)
+        pos += width;
+    return pos == text.size();
+}
+
+// Whether the symbols of `a` order before those of `b`; both are whole
+// characters.
+bool symbolsBefore(std::string_view a, std::string_view b)
+{
+    std::size_t width = 0;
+    for (std::size_t pos = 0; pos < a.size() && pos < b.size(); pos += width) {
+        width = characterWidth(a, pos);
+        const std::uint32_t symbolOfA = symbolOf(a.substr(pos, width));
+        const std::uint32_t symbolOfB = symbolOf(b.substr(pos, characterWidth(b, pos)));
+        if (symbolOfA != symbolOfB)
+            return symbolOfA < symbolOfB;
     }
+    return a.size() < b.size();
+}
+
+// Byte order is symbol order unless a byte from 0x80 stands before a digit:
+// only there can one key read a four-byte character where another reads a
+// two-byte one. 81 30 41 and 81 30 82 41 begin with the same two-byte
+// character, and 81 30 81 30, a four-byte one, sorts between them by bytes.
+bool byteOrderIsSymbolOrder(std::string_view key)
+{
+    return std::adjacent_find(key.begin(), key.end(), [](char first, char next) {
+               return static_cast<unsigned char>(first) >= 0x80 && next >= '0' && next <= '9';
+           }) == key.end();
 }
 
 }  // namespace
 
-KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys)
-    : keyStates_(keys.size()), states_(1), rootTargets_(symbolCount, -1)
+KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t stepTableLimit)
+    : keyStates_(keys.size()), states_(1), rootTargets_(twoByteEnd, -1)
 {
+    assert(std::all_of(keys.begin(), keys.end(),
+                       [](std::string_view key) { return !key.empty() && isWholeCharacters(key); }));
     buildTrie(keys);
-    linkStates();
+    linkStates(stepTableLimit);
 }
 
 void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
 {
-    // The trie, built from the keys in byte order: byte order is symbol
-    // order, so a key shares its longest prefix with the key before it and
-    // every state gets its children in ascending symbol order.
+    // The keys in symbol order: each shares its longest prefix with the key
+    // before it, and every state gets its children in ascending symbol order.
     std::vector<std::pair<std::string_view, std::int32_t>> sorted;
     sorted.reserve(keys.size());
     for (std::size_t k = 0; k < keys.size(); ++k)
         sorted.emplace_back(keys[k], std::int32_t(k));
-    std::sort(sorted.begin(), sorted.end());
+    if (std::all_of(keys.begin(), keys.end(), byteOrderIsSymbolOrder))
+        std::sort(sorted.begin(), sorted.end());
+    else
+        std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return symbolsBefore(a.first, b.first); });
 
     struct Edge {
         std::int32_t parent;
@@ -103,51 +145,47 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
         const std::uint32_t e = states_[std::size_t(edge.parent)].firstEdge + filled[std::size_t(edge.parent)]++;
         edgeSymbols_[e] = edge.symbol;
         edgeTargets_[e] = edge.target;
-        if (edge.parent == 0)
+        if (edge.parent == 0 && edge.symbol < twoByteEnd)
             rootTargets_[edge.symbol] = edge.target;
     }
 }
 
-void KeyMatcher::linkStates()
+void KeyMatcher::linkStates(std::size_t stepTableLimit)
 {
-    // A dense table of the ASCII steps, when it is small enough: one class
-    // per ASCII byte that occurs in a key, and class 0 for the others, which
-    // lead back to the root from every state.
     for (std::uint32_t symbol : edgeSymbols_) {
         if (symbol < 0x80 && asciiClass_[symbol] == 0)
             asciiClass_[symbol] = std::uint8_t(classCount_++);
     }
-    while ((std::size_t{1} << rowShift_) < classCount_)
-        ++rowShift_;
-    if ((states_.size() << rowShift_) <= maxAsciiSteps)
-        asciiSteps_.assign(states_.size() << rowShift_, 0);
+    while ((std::size_t{1} << blockShift_) < classCount_)
+        ++blockShift_;
+    if ((states_.size() << blockShift_) <= stepTableLimit)
+        stepTable_.assign(states_.size() << blockShift_, 0);
 
-    // Fail links in breadth-first order: a state's fail target is shallower,
-    // so its fail link and its row of ASCII steps are complete before the
-    // state is reached. A state's row is its fail target's row with its own
-    // children put in.
+    // Breadth first: a state's fail target is shallower, so its fail link and
+    // its block of steps are complete before the state is reached. A state's
+    // block is its fail target's block with its own children put in.
     keyEnds_.assign(states_.size(), -1);
     std::vector<std::int32_t> queue{0};
     queue.reserve(states_.size());
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const std::int32_t parent = queue[head];
         const State& from = states_[std::size_t(parent)];
-        std::int32_t* const row = asciiSteps_.empty() ? nullptr : &asciiSteps_[rowOf(parent)];
-        if (row && parent != 0)
-            std::copy_n(&asciiSteps_[rowOf(from.fail)], classCount_, row);
+        std::int32_t* const block = stepTable_.empty() ? nullptr : &stepTable_[blockOf(parent)];
+        if (block && parent != 0)
+            std::copy_n(&stepTable_[blockOf(from.fail)], classCount_, block);
         for (std::uint32_t e = from.firstEdge; e < from.firstEdge + from.edgeCount; ++e) {
             const std::uint32_t symbol = edgeSymbols_[e];
             const std::int32_t target = edgeTargets_[e];
             State& to = states_[std::size_t(target)];
             to.fail = parent == 0 ? 0
-                      : row && symbol < 0x80 ? stateOfStep(asciiSteps_[rowOf(from.fail) + asciiClass_[symbol]])
-                                             : next(from.fail, symbol);
+                      : block && symbol < 0x80 ? stateOfEntry(stepTable_[blockOf(from.fail) + asciiClass_[symbol]])
+                                               : next(from.fail, symbol);
             const State& fail = states_[std::size_t(to.fail)];
-            to.nextWithKey = fail.endsKey ? to.fail : fail.nextWithKey;
-            keyEnds_[std::size_t(target)] = to.endsKey ? target : to.nextWithKey;
-            if (row && symbol < 0x80)
-                row[asciiClass_[symbol]] = keyEnds_[std::size_t(target)] >= 0 ? ~std::int32_t(rowOf(target))
-                                                                                : std::int32_t(rowOf(target));
+            to.keyLink = fail.endsKey ? to.fail : fail.keyLink;
+            keyEnds_[std::size_t(target)] = to.endsKey ? target : to.keyLink;
+            if (block && symbol < 0x80)
+                block[asciiClass_[symbol]] = keyEnds_[std::size_t(target)] >= 0 ? ~std::int32_t(blockOf(target))
+                                                                                  : std::int32_t(blockOf(target));
             queue.push_back(target);
         }
     }
@@ -155,7 +193,7 @@ void KeyMatcher::linkStates()
 
 std::int32_t KeyMatcher::child(std::int32_t state, std::uint32_t symbol) const
 {
-    if (state == 0)
+    if (state == 0 && symbol < twoByteEnd)
         return rootTargets_[symbol];
     const State& from = states_[std::size_t(state)];
     const auto first = edgeSymbols_.begin() + from.firstEdge;
@@ -178,64 +216,68 @@ std::int32_t KeyMatcher::next(std::int32_t state, std::uint32_t symbol) const
     }
 }
 
-const unsigned char* KeyMatcher::followAscii(const unsigned char* byte, const unsigned char* end,
-                                             std::int32_t& state) const
+std::size_t KeyMatcher::followAscii(std::string_view item, std::size_t pos, std::int32_t& state) const
 {
-    // Locals keep the loop in registers. A step is one load: the row offset
-    // of the next state, complemented where a key ends.
-    const std::int32_t* const steps = asciiSteps_.data();
+    // Locals keep the loop in registers.
+    const std::int32_t* const steps = stepTable_.data();
     const std::uint8_t* const classes = asciiClass_.data();
-    std::int32_t row = std::int32_t(rowOf(state));
+    const auto* const begin = reinterpret_cast<const unsigned char*>(item.data());
+    const auto* const end = begin + item.size();
+    const auto* byte = begin + pos;
+    std::int32_t block = std::int32_t(blockOf(state));
     while (byte != end && *byte < 0x80) {
         // At the root, a byte that starts no key keeps the root: such runs are
         // passed over without waiting for each step's load.
-        if (row == 0 && steps[classes[*byte]] == 0) {
+        if (block == 0 && steps[classes[*byte]] == 0) {
             ++byte;
             continue;
         }
-        const std::int32_t step = steps[std::size_t(row) + classes[*byte++]];
-        if (step < 0) {
-            row = ~step;
+        const std::int32_t entry = steps[std::size_t(block) + classes[*byte++]];
+        if (entry < 0) {
+            block = ~entry;
             break;
         }
-        row = step;
+        block = entry;
     }
-    state = row >> rowShift_;
-    return byte;
+    state = block >> blockShift_;
+    return std::size_t(byte - begin);
 }
 
 std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items) const
 {
-    // Found per state where keys end; equal keys share their state.
+    // The first item per state where keys end; equal keys share their state.
     std::vector<std::int32_t> firstItem(states_.size(), noItem);
     std::size_t unresolved = keyStateCount_;
+    // Longest first. A key already found was found with every shorter key
+    // down its key links, so the walk stops at the first one.
+    const auto findKeysEndingAt = [&](std::int32_t state, std::int32_t itemIndex) {
+        for (std::int32_t withKey = keyEnds_[std::size_t(state)];
+             withKey >= 0 && firstItem[std::size_t(withKey)] == noItem;
+             withKey = states_[std::size_t(withKey)].keyLink) {
+            firstItem[std::size_t(withKey)] = itemIndex;
+            --unresolved;
+        }
+    };
     for (std::size_t j = 0; j < items.size() && unresolved > 0; ++j) {
         const std::string_view item = items[j];
-        const auto* byte = reinterpret_cast<const unsigned char*>(item.data());
-        const auto* const end = byte + item.size();
         std::int32_t state = 0;
-        while (byte != end && unresolved > 0) {
-            if (*byte < 0x80 && !asciiSteps_.empty()) {
-                byte = followAscii(byte, end, state);
-            } else if (*byte < 0x80) {
-                state = next(state, *byte++);
+        std::size_t pos = 0;
+        while (pos < item.size() && unresolved > 0) {
+            if (static_cast<unsigned char>(item[pos]) < 0x80) {
+                if (stepTable_.empty())
+                    state = next(state, std::uint32_t(item[pos++]));
+                else
+                    pos = followAscii(item, pos, state);
             } else {
-                if (byte + 1 == end)
+                const std::size_t width = characterWidth(item, pos);
+                if (width == 0)
                     break;
-                state = next(state, twoByteSymbol(byte[0], byte[1]));
-                byte += 2;
+                if (width == 4)
+                    findKeysEndingAt(next(state, symbolOf(item.substr(pos, 2))), std::int32_t(j));
+                state = next(state, symbolOf(item.substr(pos, width)));
+                pos += width;
             }
-            // Walk the keys that end here, longest first. A key already found
-            // was found with every shorter key below it on this chain, so the
-            // walk stops at the first one.
-            for (std::int32_t withKey = keyEnds_[std::size_t(state)]; withKey >= 0;
-                 withKey = states_[std::size_t(withKey)].nextWithKey) {
-                std::int32_t& found = firstItem[std::size_t(withKey)];
-                if (found != noItem)
-                    break;
-                found = std::int32_t(j);
-                --unresolved;
-            }
+            findKeysEndingAt(state, std::int32_t(j));
         }
     }
     std::vector<std::int32_t> firstItemOfKey;

@@ -18,8 +18,9 @@ std::vector<std::int32_t> findMatches(const TextList& first, const TextList& sec
     keyOfItem.reserve(first.size());
     keys.reserve(first.size());
     for (std::string_view item : first) {
-        // The key, as textBefore(item, "=", 0, false) gives it, without a copy.
-        const std::int32_t equalsAt = findText(item, "=");
+        // The key, as textBefore(item, keySeparator, 0, false) gives it,
+        // without a copy.
+        const std::int32_t equalsAt = findText(item, keySeparator);
         keyOfItem.push_back(item.substr(0, equalsAt > 0 ? std::size_t(equalsAt - 1) : 0));
         if (!keyOfItem.back().empty())
             keys.push_back(keyOfItem.back());
@@ -61,15 +62,15 @@ void pairParameters(ParseLists& lists, std::string_view firstText, std::string_v
     for (std::size_t i = 0; i < first.size(); ++i) {
         const std::int32_t j = matches[i];
         if (j == KeyMatcher::noItem) {
-            lists.pairList.pushJoined({first[i], "*"});
+            lists.pairList.pushJoined({first[i], pairJoiner});
         } else if (!used[std::size_t(j)]) {
-            lists.pairList.pushJoined({first[i], "*", second[std::size_t(j)]});
+            lists.pairList.pushJoined({first[i], pairJoiner, second[std::size_t(j)]});
             used[std::size_t(j)] = true;
         }
     }
     for (std::size_t k = 0; k < second.size(); ++k) {
         if (!used[k])
-            lists.pairList.pushJoined({"*", second[k]});
+            lists.pairList.pushJoined({pairJoiner, second[k]});
     }
 
     first.clear();

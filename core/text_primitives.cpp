@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::size_t notFound = std::string_view::npos;
 
-bool isFirstByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
-
 char foldAsciiUpper(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c; }
 
 bool bytesEqual(std::string_view a, std::string_view b, bool ignoreCase)
@@ -37,13 +35,10 @@ std::size_t findAtCharStart(std::string_view text, std::string_view needle, std:
         const char c = text[pos];
         if (fold(c) == needleStart && bytesEqual(text.substr(pos, m), needle, ignoreCase))
             return pos;
-        if (isFirstByte(c)) {
-            if (pos + 1 == n)
-                return notFound;
-            pos += 2;
-        } else {
-            pos += 1;
-        }
+        const std::size_t width = characterWidth(text, pos);
+        if (width == 0)
+            return notFound;
+        pos += width;
     }
     return notFound;
 }

@@ -1,15 +1,22 @@
-// Byte-string operations over double-byte (GBK) texts.
+// Byte-string operations over GBK texts.
+//
+// The comparison is built from these seven: splitText cuts a parameter
+// string into items and a pair entry into halves and parts, findText and
+// textBefore (through leftText) find an item's key and look for it in the
+// other side's items, joinTexts makes pair entries, compareText judges two
+// values equal or not, and numberToText writes the row numbers.
 //
 // A text is a run of bytes; every length, position and count here is in
 // bytes. An empty text and an absent one are the same thing. Where an
-// operation walks a text character by character it uses the double-byte
-// character step: a byte 0x80-0xFF is a first byte and is stepped over
-// together with the byte after it, any other byte is a character of its
-// own, and a match is looked for only at character starts. No test is made
-// that a pair is valid GBK. A first byte that is the last byte of the text
-// (a lone first byte) ends the walk.
+// operation walks a text character by character it takes the character step
+// of core/character_step.h: a byte below 0x80 is a character, a first byte
+// 0x80-0xFF makes a two-byte character with the byte after it, or a
+// four-byte one where four bytes stand in the GB18030 four-byte shape, and a
+// match is looked for only at character starts. A first byte that is the
+// last byte of the text (a lone first byte) ends the walk.
 #pragma once
 
+#include "core/character_step.h"
 #include "core/text_list.h"
 
 #include <cstdint>
@@ -27,6 +34,7 @@ using Text = std::string;
 // back the text up to any dropped rest:
 //   "a=1&&b=" -> {"a=1", "", "b="}    "&a" -> {"", "a"}    "a&" -> {"a"}
 //   "&&" -> {"", ""}    "" -> {}    bytes 81 7E 7E 78 at "~" -> {81 7E, "x"}
+//   bytes 81 30 81 30 at 30 -> {81 30 81 30}
 // An empty delimiter gives the whole text as one piece. With `maxCount` m, at
 // most m pieces come back: after m cuts the rest of the text is dropped; a
 // negative m counts as 0 and gives no pieces.
@@ -41,9 +49,9 @@ void forEachPiece(std::string_view text, std::string_view delimiter, OnPiece onP
 
 // The 1-based byte position of the first `needle` that starts at a character
 // start of `text` at or after byte `start`, or -1. The start byte counts as a
-// character start even inside a two-byte character; `start` 1, 0 and below
-// all search from the first byte. A match may end inside a two-byte
-// character, so a lone first byte is found at the very end of a text. An
+// character start even inside a character of several bytes; `start` 1, 0 and
+// below all search from the first byte. A match may end inside a character,
+// so a lone first byte is found at the very end of a text. An
 // empty needle gives 1 when anything is left to search, else -1.
 // `ignoreCase` folds only the bytes "A"-"Z", wherever they stand.
 [[nodiscard]] std::int32_t findText(std::string_view text, std::string_view needle,
@@ -64,7 +72,7 @@ void forEachPiece(std::string_view text, std::string_view delimiter, OnPiece onP
 
 // -1, 0 or 1 as `a` orders before, equal to or after `b`, byte by byte with
 // bytes unsigned; a proper beginning of a text orders before it. Case and
-// two-byte characters get no special treatment.
+// characters of several bytes get no special treatment.
 [[nodiscard]] int compareText(std::string_view a, std::string_view b);
 
 // The texts one after the other, in order.
@@ -96,14 +104,12 @@ void forEachPiece(std::string_view text, std::string_view delimiter, OnPiece onP
                 return;
             pos += d;
             pieceStart = pos;
-        } else if (static_cast<unsigned char>(c) >= 0x80) {
-            // A first byte: its character is two bytes, or it ends the scan.
-            if (pos + 1 == n)
-                break;
-            pos += 2;
-        } else {
-            pos += 1;
+            continue;
         }
+        const std::size_t width = characterWidth(text, pos);
+        if (width == 0)
+            break;
+        pos += width;
     }
     if (pieceStart != n)
         onPiece(text.substr(pieceStart));

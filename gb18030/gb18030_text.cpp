@@ -8,12 +8,15 @@ namespace quorrel {
 namespace {
 
 constexpr const char* encodingName = "GB18030";
+// Without ConvertInitialBom a converter may take a leading U+FEFF for a byte
+// order mark and drop it.
+constexpr QStringConverter::Flags flags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 }  // namespace
 
 std::string encodeGb18030(const QString& text)
 {
-    QStringEncoder encoder(encodingName, QStringConverter::Flag::Stateless);
+    QStringEncoder encoder(encodingName, flags);
     const QByteArray bytes = encoder.encode(text);
     return bytes.toStdString();
 }
@@ -25,7 +28,7 @@ QString decodeGb18030(std::string_view bytes)
     // U+FFFD like any other; the line feed itself always comes back last.
     QByteArray terminated(bytes.data(), static_cast<qsizetype>(bytes.size()));
     terminated.append('\n');
-    QStringDecoder decoder(encodingName, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(encodingName, flags);
     QString text = decoder.decode(terminated);
     text.chop(1);
     return text;

@@ -2,7 +2,8 @@
 //
 // Texts are encoded as GB18030, the superset of GBK that agrees with it on
 // every one- and two-byte character and can hold every Unicode character, so
-// no typed character is lost or turned into "?".
+// no typed character is lost or turned into "?". A leading U+FEFF (a
+// zero-width no-break space) is a character like any other, both ways.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "core/result_rows.h"
+#include "core/comparison.h"
 #include "ui/input_text.h"
 #include "ui/line_input.h"
 #include "ui/result_table.h"
@@ -116,9 +116,7 @@ void MainWindow::onParse()
     const Text firstText = readInputText(*firstInput);
     const Text secondText = readInputText(*secondInput);
     const Text filterText = readInputText(*filterInput);
-    pairParameters(lists, firstText, secondText, filterText);
-    fillResultRows(lists.pairList, *resultTable);
-    lists.pairList.clear();
+    compareParameters(lists, firstText, secondText, filterText, resultTable->rows());
 }
 
 bool MainWindow::event(QEvent* event)

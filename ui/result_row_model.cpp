@@ -1,6 +1,5 @@
 #include "ui/result_row_model.h"
 
-#include "core/result_rows.h"
 #include "gb18030/gb18030_text.h"
 
 #include <limits>
@@ -17,6 +16,11 @@ void ResultRowModel::clearRows()
     endResetModel();
 }
 
+void ResultRowModel::reserveRows(std::size_t count)
+{
+    rows.reserve(rows.size() + count);
+}
+
 int ResultRowModel::appendRow()
 {
     if (rows.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
@@ -31,11 +35,11 @@ int ResultRowModel::appendRow()
 
 void ResultRowModel::setCell(int row, int column, std::string_view text)
 {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= cellsPerRow) {
+    const QModelIndex cell = index(row, column);
+    if (!cell.isValid()) {
         return;
     }
     rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    const QModelIndex cell = index(row, column);
     emit dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
@@ -46,7 +50,7 @@ int ResultRowModel::rowCount(const QModelIndex& parent) const
 
 int ResultRowModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : cellsPerRow;
+    return parent.isValid() ? 0 : quorrel::columnCount;
 }
 
 QVariant ResultRowModel::data(const QModelIndex& index, int role) const
@@ -54,13 +58,13 @@ QVariant ResultRowModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
         return {};
     }
-    const Row& cells = rows[static_cast<std::size_t>(index.row())];
+    const ResultRow& cells = rows[static_cast<std::size_t>(index.row())];
     return decodeGb18030(cells[static_cast<std::size_t>(index.column())]);
 }
 
 QVariant ResultRowModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= cellsPerRow) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= quorrel::columnCount) {
         return {};
     }
     switch (role) {

@@ -1,47 +1,46 @@
-// The rows of the result table, held as GBK bytes.
+// The rows of the result table, held as the core's bytes.
 #pragma once
+
+#include "core/result_row.h"
+#include "core/row_writer.h"
 
 #include <QAbstractTableModel>
 
-#include <array>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorrel {
 
-// Five text cells per row, kept as the bytes they were given and decoded
+// The rows the comparison writes, held as plain ResultRow values and decoded
 // only when a view asks for a cell it shows. Read-only to views: no cell is
 // editable and the model never sorts.
-class ResultRowModel : public QAbstractTableModel {
+class ResultRowModel : public QAbstractTableModel, public RowWriter {
     Q_OBJECT
 
 public:
-    static constexpr int cellsPerRow = 5;
-
     using QAbstractTableModel::QAbstractTableModel;
 
     // Removes every row; does nothing on an empty model.
     void clearRows();
+    void reserveRows(std::size_t count) override;
     // Adds a row of five empty cells at the end and returns its 0-based
     // index, or -1 when the model already holds the most rows an index can
     // address.
-    int appendRow();
+    int appendRow() override;
     // Replaces the cell's bytes with a copy of `text`. A row or a column
-    // (0 to 4) that does not exist changes nothing.
-    void setCell(int row, int column, std::string_view text);
+    // that does not exist changes nothing.
+    void setCell(int row, int column, std::string_view text) override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
-    // The cell's bytes read as GBK, for the display role only.
+    // The cell's bytes read as GB18030, for the display role only.
     QVariant data(const QModelIndex& index, int role) const override;
     // The column titles, left aligned.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    using Row = std::array<std::string, cellsPerRow>;
-    std::vector<Row> rows;
+    std::vector<ResultRow> rows;
 };
 
 }  // namespace quorrel

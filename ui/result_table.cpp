@@ -12,7 +12,7 @@
 namespace quorrel {
 namespace {
 
-constexpr std::array<int, ResultRowModel::cellsPerRow> columnWidths = {60, 100, 200, 200, 50};
+constexpr std::array<int, columnCount> columnWidths = {60, 100, 200, 200, 50};
 // Pixels a row takes beyond one line of text.
 constexpr int rowMargin = 4;
 
@@ -35,7 +35,7 @@ protected:
 ResultTable::ResultTable(QWidget* parent)
     : QTableView(parent)
 {
-    setModel(&rows);
+    setModel(&rowModel);
 
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
@@ -68,25 +68,25 @@ ResultTable::ResultTable(QWidget* parent)
     titles->setStretchLastSection(false);
     titles->setHighlightSections(false);
     titles->setSortIndicatorShown(false);
-    for (int column = 0; column < ResultRowModel::cellsPerRow; ++column) {
+    for (int column = 0; column < columnCount; ++column) {
         setColumnWidth(column, columnWidths[static_cast<std::size_t>(column)]);
     }
 }
 
 void ResultTable::clearRows()
 {
-    rows.clearRows();
+    rowModel.clearRows();
     scrollToTop();
 }
 
 int ResultTable::appendRow()
 {
-    return rows.appendRow();
+    return rowModel.appendRow();
 }
 
 void ResultTable::setCell(int row, int column, std::string_view text)
 {
-    rows.setCell(row, column, text);
+    rowModel.setCell(row, column, text);
 }
 
 void ResultTable::keyPressEvent(QKeyEvent* event)
@@ -107,8 +107,8 @@ void ResultTable::copySelectedRow() const
     }
     const int row = selected.first().row();
     QStringList cells;
-    for (int column = 0; column < ResultRowModel::cellsPerRow; ++column) {
-        cells << rows.index(row, column).data().toString();
+    for (int column = 0; column < columnCount; ++column) {
+        cells << rowModel.index(row, column).data().toString();
     }
     QApplication::clipboard()->setText(cells.join(u'\t'));
 }

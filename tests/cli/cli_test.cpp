@@ -84,13 +84,22 @@ TEST(CliRows, TsvRowsAndExitStatus)
         {"substring-name-match", {"id=5", "userid=5"}, "1\tuserid\t5\t5\t√\n", 0},
         {"empty-key-takes-first-item", {"x&b=2", "b=2&c=3"}, "1\tb\t\t2\t×\n2\tc\t\t3\t×\n", 1},
         {"filter-option", {"--filter", ";", "a=1;b=2", "b=2;a=1"}, "1\ta\t1\t1\t√\n2\tb\t2\t2\t√\n", 0},
+        {"empty-filter-takes-each-string-whole", {"--filter", "", "a=1&b", "a=1&b"}, "1\ta\t1&b\t1&b\t√\n", 0},
+        // One item each side whose value holds "=", so the row shows nothing.
+        {"empty-filter-value-with-equals-shows-nothing", {"--filter", "", "a=1&b=2", "a=1&b=2"}, "\t\t\t\t\n", 1},
         {"multi-character-filter", {"--filter", "&&", "a=1&&b=2", "b=2&&a=1"},
          "1\ta\t1\t1\t√\n2\tb\t2\t2\t√\n", 0},
         {"options-end-at-double-hyphen", {"--", "-a=1", "-a=1"}, "1\t-a\t1\t1\t√\n", 0},
         {"chinese-names-and-values", {"名字=中文&a=1", "名字=中文&a=1"}, "1\t名字\t中文\t中文\t√\n2\ta\t1\t1\t√\n", 0},
         // The core sees GB18030 bytes, as in the window: the bytes of U+0628
-        // stand across U+14CF and U+F900, at a double-byte step.
-        {"gb18030-bytes-decide-the-match", {"\u0628=1", "\u14CF\uF900=1"}, "1\t\u14CF\uF900\t1\t1\t√\n", 0},
+        // stand across U+14CF and U+F8FF, and a key is found only at whole
+        // characters.
+        {"key-across-four-byte-characters", {"\u0628=1", "\u14CF\uF8FF=1"},
+         "1\t\u0628\t1\t\t×\n2\t\u14CF\uF8FF\t\t1\t×\n", 1},
+        // A leading U+FEFF is a character of the name, not a byte order mark.
+        {"leading-zero-width-no-break-space", {QChar(0xFEFF) + QString("a=1"), "a=1"},
+         "1\t\uFEFFa\t1\t\t×\n2\ta\t\t1\t×\n", 1},
+        {"korean-key-across-characters", {"송=1&a=2", "x=수량소계&송=1"}, "1\t송\t1\t1\t√\n2\ta\t2\t\t×\n3\tx\t\t수량소계\t×\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,13 +108,6 @@ TEST(CliRows, TsvRowsAndExitStatus)
         EXPECT_EQ(result.out, tsvHeader + c.rows);
         EXPECT_EQ(result.err, "");
     }
-}
-
-TEST(CliRows, EmptyFilterComparesWholeStrings)
-{
-    // One item each side; the value holds "=", so the row is empty.
-    const Result result = runCli({"--format", "tsv", "--filter", "", "a=1&b=2", "a=1&b=2"});
-    EXPECT_EQ(result.out, tsvHeader + "\t\t\t\t\n");
 }
 
 TEST(CliOutput, QuietPrintsNothingAndKeepsTheStatus)
@@ -212,6 +214,34 @@ TEST_F(CliFiles, GbkBytesPassUnchanged)
               "  {\"id\": \"1\", \"type\": \"中\", \"value1\": \"文\", \"value2\": \"文\", \"state\": \"√\"},\n"
               "  {\"id\": \"2\", \"type\": \"z\", \"value1\": \"\uFFFD*\", \"value2\": \"\", \"state\": \"×\"}\n"
               "]\n");
+}
+
+// 81 5C is one GBK character whose second byte is the byte of "\\": only a
+// backslash of its own is escaped, and the table measures the character.
+TEST_F(CliFiles, GbkEscapesStepThroughCharacters)
+{
+    const QString second = fileArgument("second", "a=\x81\\");
+    struct Case {
+        const char* name;
+        QByteArray first;
+        const char* format;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"table", "a=\x81\\&b=\\", "table",
+         "id  type  value1  value2  state\n"
+         "1   a     \x81\\      \x81\\      \xA1\xCC\n"
+         "2   b     \\\\              \xA1\xC1\n"},
+        {"tsv", "a=\x81\\&b=\\", "tsv", tsvHeader + "1\ta\t\x81\\\t\x81\\\t\xA1\xCC\n2\tb\t\\\\\t\t\xA1\xC1\n"},
+        // A line feed after a first byte still breaks no line.
+        {"tsv-control-after-first-byte", "a=\x81\\&c=\x81\nz", "tsv",
+         tsvHeader + "1\ta\t\x81\\\t\x81\\\t\xA1\xCC\n2\tc\t\x81\\nz\t\t\xA1\xC1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result result = runCli({"--encoding", "gbk", "--format", c.format, fileArgument(c.name, c.first), second});
+        EXPECT_EQ(result.out, c.out);
+    }
 }
 
 TEST_F(CliFiles, GbkFilterMatchesOnlyAtCharacterStarts)

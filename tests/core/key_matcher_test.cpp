@@ -1,4 +1,5 @@
 #include "core/key_matcher.h"
+#include "core/text_primitives.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,13 @@ struct MatcherCase {
     std::vector<std::int32_t> expected;
 };
 
-TEST(KeyMatcher, FirstItemContainingEachKey)
+// Each case runs with the step table and without it.
+class KeyMatcherTest : public ::testing::TestWithParam<std::size_t> {};
+
+INSTANTIATE_TEST_SUITE_P(StepTable, KeyMatcherTest, ::testing::Values(KeyMatcher::defaultStepTableLimit, 0),
+                         [](const auto& limit) { return limit.param == 0 ? "Without" : "With"; });
+
+TEST_P(KeyMatcherTest, FirstItemContainingEachKey)
 {
     const MatcherCase cases[] = {
         {"exact-names", {"a", "b"}, {"b=1", "a=2"}, {1, 0}},
@@ -34,18 +41,28 @@ TEST(KeyMatcher, FirstItemContainingEachKey)
         {"two-byte-key", {"\xD6\xD0"}, {"\x81\xD6\xD0", "a\xD6\xD0"}, {1}},
         {"two-byte-key-misaligned", {"\xB0\xA1"}, {"\x81\xB0\xA1"}, {none}},
         {"lone-first-byte-at-end", {"a"}, {"\x81", "b\x81", "a\x81"}, {2}},
+        {"four-byte-key", {"\x81\x31\x84\x30"}, {"a", "x\x81\x31\x84\x30"}, {1}},
+        {"four-byte-key-across-characters", {"\x81\x31\x84\x30"},
+         {"\x81\x34\x81\x31\x84\x30\x81\x30", "\x81\x31\x84\x30"}, {1}},
+        {"two-byte-key-inside-four-byte-character", {"\x84\x30"}, {"\x81\x31\x84\x30", "\x84\x30"}, {1}},
+        // Bytes are compared, so a key may end inside a character.
+        {"key-is-beginning-of-four-byte-character", {"\x81\x30", "a\x81\x30"}, {"a\x81\x30\x81\x30"}, {0, 0}},
+        // By bytes the four-byte key sorts between the two keys that begin
+        // with the two-byte character 81 30.
+        {"keys-ordered-by-characters", {"\x81\x30" "A", "\x81\x30\x81\x30", "\x81\x30\x82\x41"},
+         {"\x81\x30\x82\x41", "\x81\x30\x81\x30", "\x81\x30" "A"}, {2, 1, 0}},
         {"no-items", {"a"}, {}, {none}},
         {"no-keys", {}, {"a=1"}, {}},
         {"empty-item", {"a"}, {"", "a"}, {1}},
     };
     for (const MatcherCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(KeyMatcher(c.keys).firstContainingItems(c.items), c.expected);
+        EXPECT_EQ(KeyMatcher(c.keys, GetParam()).firstContainingItems(c.items), c.expected);
     }
 }
 
 // So many keys over so many different bytes that the automaton is too big for
-// its table of ASCII steps and takes every step through its fail links.
+// its step table and takes every step through its fail links.
 TEST(KeyMatcher, LargeKeySetAgreesWithFindText)
 {
     std::mt19937 random(7);

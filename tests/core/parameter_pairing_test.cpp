@@ -41,6 +41,23 @@ TEST(PairParameters, PairsByNameSubstring)
         // 81 3D is one character, so "\x81=1" has no "=" and an empty key.
         {"equals-inside-character", "\x81=1&c=9", "b=2&c=3", "&", {"\x81=1*b=2", "c=9*c=3"}},
         {"two-byte-key", "\xD6\xD0=1", "\xD6\xD0=2", "&", {"\xD6\xD0=1*\xD6\xD0=2"}},
+        // U+0628=1 against U+14CF U+F8FF=1: the key's four bytes stand across
+        // the two characters, so the key is not found.
+        {"four-byte-key-across-characters", "\x81\x31\x84\x30=1", "\x81\x34\x81\x31\x84\x30\x81\x30=1", "&",
+         {"\x81\x31\x84\x30=1*", "*\x81\x34\x81\x31\x84\x30\x81\x30=1"}},
+        // U+C1A1=1&a=2 against x=U+C218 U+B7C9 U+C18C U+ACC4&U+C1A1=1: the key
+        // stands across the second and third character of the first item,
+        // and is found only in the second.
+        {"korean-key-across-characters", "\x83\x32\x83\x32=1&a=2",
+         "x=\x83\x32\x8F\x31\x83\x30\x83\x32\x83\x32\x81\x31\x82\x37\xE3\x31&\x83\x32\x83\x32=1", "&",
+         {"\x83\x32\x83\x32=1*\x83\x32\x83\x32=1", "a=2*",
+          "*x=\x83\x32\x8F\x31\x83\x30\x83\x32\x83\x32\x81\x31\x82\x37\xE3\x31"}},
+        // Bytes are compared at character starts: the key 81 30 is found at
+        // the beginning of the four-byte character 81 30 81 30.
+        {"key-is-beginning-of-four-byte-character", "\x81\x30=1", "\x81\x30\x81\x30=1", "&",
+         {"\x81\x30=1*\x81\x30\x81\x30=1"}},
+        {"four-byte-filter", "a=1\x81\x31\x84\x30" "b=2", "b=2\x81\x31\x84\x30" "a=1", "\x81\x31\x84\x30",
+         {"a=1*a=1", "b=2*b=2"}},
     };
     for (const PairingCase& c : cases) {
         SCOPED_TRACE(c.name);

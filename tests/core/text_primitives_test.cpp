@@ -41,7 +41,12 @@ TEST(SplitText, CutsAtDelimitersOnCharacterStarts)
         {"lone-first-byte-before-delimiter-end", "\x81", "~", {}, {"\x81"}},
         {"two-byte-delimiter", "a\xB0\xA1" "b\xB0\xA1", "\xB0\xA1", {}, {"a", "b"}},
         {"two-byte-delimiter-across-characters", "\x81\xB0\xA1x", "\xB0\xA1", {}, {"\x81\xB0\xA1x"}},
-        {"default-delimiter-is-comma", "a,b", ",", {}, {"a", "b"}},
+        // U+0628 is 81 31 84 30; U+14CF and U+F8FF are 81 34 81 31 and 84 30 81 30.
+        {"four-byte-delimiter", "a=1\x81\x31\x84\x30" "b=2", "\x81\x31\x84\x30", {}, {"a=1", "b=2"}},
+        {"four-byte-delimiter-across-characters", "\x81\x34\x81\x31\x84\x30\x81\x30", "\x81\x31\x84\x30", {},
+         {"\x81\x34\x81\x31\x84\x30\x81\x30"}},
+        {"first-byte-and-digit-without-four-byte-shape", "\x81\x30\x81~x~y", "~", {}, {"\x81\x30\x81~x", "y"}},
+        {"comma-delimiter", "a,b", ",", {}, {"a", "b"}},
         {"limit-drops-rest", "a&b&c", "&", 2, {"a", "b"}},
         {"limit-above-count", "a&b", "&", 5, {"a", "b"}},
         {"limit-one-drops-after-first-cut", "a&b", "&", 1, {"a"}},
@@ -53,7 +58,11 @@ TEST(SplitText, CutsAtDelimitersOnCharacterStarts)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(splitText(c.text, c.delimiter, c.maxCount), c.expected);
     }
-    EXPECT_EQ(splitText("a,b"), (TextList{"a", "b"}));
+}
+
+TEST(SplitText, DelimiterLeftOutIsComma)
+{
+    EXPECT_EQ(splitText("a,b&c"), (TextList{"a", "b&c"}));
 }
 
 struct FindCase {
@@ -89,6 +98,14 @@ TEST(FindText, FindsOnlyAtCharacterStarts)
         {"match-ends-inside-character", "a\x81\x41", "a\x81", {}, false, 1},
         {"start-inside-character-is-a-start", "\x81" "A", "A", 2, false, 2},
         {"two-byte-needle-misaligned", "\x81\xB0\xA1", "\xB0\xA1", {}, false, -1},
+        {"four-byte-needle", "x\x81\x31\x84\x30", "\x81\x31\x84\x30", {}, false, 2},
+        {"four-byte-needle-across-characters", "\x81\x34\x81\x31\x84\x30\x81\x30=1", "\x81\x31\x84\x30", {}, false, -1},
+        // "x=" then the four characters of U+C218 U+B7C9 U+C18C U+ACC4; U+C1A1,
+        // 83 32 83 32, stands across the second and the third.
+        {"korean-needle-across-characters", "x=\x83\x32\x8F\x31\x83\x30\x83\x32\x83\x32\x81\x31\x82\x37\xE3\x31",
+         "\x83\x32\x83\x32", {}, false, -1},
+        {"first-byte-and-digit-without-four-byte-shape", "\x81\x30\x81\x81\x30", "\x81\x81", {}, false, 3},
+        {"byte-80-starts-no-four-byte-character", "\x80\x30\x81\x30", "\x81\x30", {}, false, 3},
         {"ignore-case", "ABC", "b", {}, true, 2},
         {"case-differs", "abc", "B", {}, false, -1},
         {"ignore-case-folds-second-bytes", "\x81\x41", "\x81\x61", {}, true, 1},

@@ -24,6 +24,8 @@ private slots:
         QTest::newRow("euro") << QString::fromUtf8("€&b") << QByteArray("\xA2\xE3&b");
         QTest::newRow("emoji") << QString::fromUtf8("a=😀") << QByteArray("a=\x94\x39\xFC\x36");
         QTest::newRow("empty") << QString() << QByteArray();
+        // U+FEFF at the start is kept, not taken for a byte order mark.
+        QTest::newRow("leading-zero-width-no-break-space") << QChar(0xFEFF) + QString("a=1") << QByteArray("\x84\x31\x95\x33" "a=1");
     }
 
     void roundTrip()

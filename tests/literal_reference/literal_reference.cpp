@@ -1,12 +1,27 @@
 #include "tests/literal_reference/literal_reference.h"
 
-
 namespace quorrel::literal {
 namespace {
 
-bool isFirstByte(const std::string& text, std::size_t pos)
+bool between(unsigned char byte, unsigned char low, unsigned char high)
 {
-    return static_cast<unsigned char>(text[pos]) >= 0x80;
+    return low <= byte && byte <= high;
+}
+
+// How many bytes the character at `pos` takes: 1 below 0x80; 4 where four
+// bytes stand as 81-FE, 30-39, 81-FE, 30-39; else 2; and 0 for a byte from
+// 0x80 that is the last one, where the scan stops.
+std::size_t characterLength(const std::string& text, std::size_t pos)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[pos + k]); };
+    if (byte(0) < 0x80)
+        return 1;
+    if (pos + 1 == text.size())
+        return 0;
+    if (pos + 4 <= text.size() && between(byte(0), 0x81, 0xFE) && between(byte(1), 0x30, 0x39)
+        && between(byte(2), 0x81, 0xFE) && between(byte(3), 0x30, 0x39))
+        return 4;
+    return 2;
 }
 
 std::vector<std::string> split(const std::string& text, const std::string& delimiter)
@@ -34,14 +49,11 @@ std::vector<std::string> split(const std::string& text, const std::string& delim
             pos += d;
             rest -= d;
             pieceStart = pos;
-        } else if (isFirstByte(text, pos) && pos + 1 == n) {
+        } else if (characterLength(text, pos) == 0) {
             break;
-        } else if (isFirstByte(text, pos)) {
-            pos += 2;
-            rest -= 2;
         } else {
-            pos += 1;
-            rest -= 1;
+            rest -= characterLength(text, pos);
+            pos += characterLength(text, pos);
         }
     }
     if (pieceStart != n)
@@ -67,9 +79,9 @@ long find(const std::string& text, const std::string& needle)
         }
         if (equal)
             return static_cast<long>(pos) + 1;
-        if (isFirstByte(text, pos) && pos + 1 == n)
+        if (characterLength(text, pos) == 0)
             return -1;
-        pos += isFirstByte(text, pos) ? 2 : 1;
+        pos += characterLength(text, pos);
     }
     return -1;
 }

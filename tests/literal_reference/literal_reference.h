@@ -3,7 +3,7 @@
 // real implementation can be checked against it on random inputs.
 #pragma once
 
-#include "core/collected_rows.h"
+#include "core/result_row.h"
 
 #include <string>
 #include <string_view>

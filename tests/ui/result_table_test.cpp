@@ -116,6 +116,7 @@ private slots:
         QTest::newRow("chinese") << QByteArray("\xD6\xD0\xCE\xC4") << QStringLiteral("中文");
         QTest::newRow("outside-gbk") << QByteArray("\x94\x39\xFC\x36") << QStringLiteral("😀");
         QTest::newRow("lone-first-byte") << QByteArray("a\x81") << QStringLiteral("a\uFFFD");
+        QTest::newRow("leading-zero-width-no-break-space") << QByteArray("\x84\x31\x95\x33" "a") << QStringLiteral("\uFEFFa");
     }
 
     void cellsShowGbkBytes()
