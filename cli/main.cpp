@@ -9,6 +9,8 @@
 #include "cli/trouble.h"
 #include "core/collected_rows.h"
 #include "core/comparison.h"
+#include "core/request_texts.h"
+#include "gb18030/percent_decoded_cell.h"
 
 #include <QCoreApplication>
 
@@ -30,16 +32,37 @@ void writeStandardOutput(const std::string& bytes)
         throw Trouble(std::string("cannot write the output: ") + std::strerror(errno));
 }
 
+// The parameter string of one side as the core's bytes; with --url, the
+// query of the URL it holds.
+std::string parameterString(const std::string& argument, const Options& options, std::string_view side)
+{
+    const std::string input = readParameterString(argument, side);
+    return toCoreText(options.url ? std::string(urlQuery(input)) : input, options.encoding, side);
+}
+
+// What --decode, --ignore and --only-differences make of the rows.
+ShownRowOptions shownRowOptions(const Options& options)
+{
+    ShownRowOptions shown;
+    if (options.decode) {
+        const Charset charset = *options.decode == Encoding::Utf8 ? Charset::Utf8 : Charset::Gb18030;
+        shown.decodeCell = [charset](std::string_view cell) { return percentDecodedCell(cell, charset); };
+    }
+    for (const std::string& name : options.ignoredNames)
+        shown.ignoredNames.push_back(toCoreText(name, options.encoding, "name to ignore"));
+    shown.onlyDifferences = options.onlyDifferences;
+    return shown;
+}
+
 // Compares the two inputs at the filter text, as the core's bytes, and
 // writes the rows to `table`.
 void compare(const Options& options, RowWriter& table)
 {
-    const std::string first = toCoreText(readParameterString(options.first, "first input"), options.encoding, "first input");
-    const std::string second =
-        toCoreText(readParameterString(options.second, "second input"), options.encoding, "second input");
+    const std::string first = parameterString(options.first, options, "first input");
+    const std::string second = parameterString(options.second, options, "second input");
     const std::string filter = toCoreText(options.filter, options.encoding, "filter text");
     ParseLists lists;
-    compareParameters(lists, first, second, filter, table);
+    compareParameters(lists, first, second, filter, table, shownRowOptions(options));
 }
 
 std::string formatted(const std::vector<ResultRow>& rows, const Options& options)

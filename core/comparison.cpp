@@ -5,10 +5,16 @@
 namespace quorrel {
 
 void compareParameters(ParseLists& lists, std::string_view firstText, std::string_view secondText,
-                       std::string_view filterText, RowWriter& table)
+                       std::string_view filterText, RowWriter& table, const ShownRowOptions& options)
 {
     pairParameters(lists, firstText, secondText, filterText);
-    fillResultRows(lists.pairList, table);
+    if (options.showEveryRowAsItIs()) {
+        fillResultRows(lists.pairList, table);
+    } else {
+        ShownRows shown(table, options);
+        fillResultRows(lists.pairList, shown);
+        shown.finish();
+    }
     lists.pairList.clear();
 }
 

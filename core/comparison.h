@@ -4,6 +4,7 @@
 
 #include "core/parameter_pairing.h"
 #include "core/row_writer.h"
+#include "core/shown_rows.h"
 
 #include <string_view>
 
@@ -14,9 +15,9 @@ inline constexpr std::string_view defaultFilter = "&";
 
 // Pairs the items of `firstText` and `secondText`, cut at `filterText`
 // (pairParameters), writes one row per pair entry to `table`
-// (fillResultRows) and leaves the lists empty. The table is not emptied
-// first.
+// (fillResultRows), decoded or left out as `options` say (ShownRows), and
+// leaves the lists empty. The table is not emptied first.
 void compareParameters(ParseLists& lists, std::string_view firstText, std::string_view secondText,
-                       std::string_view filterText, RowWriter& table);
+                       std::string_view filterText, RowWriter& table, const ShownRowOptions& options = {});
 
 }  // namespace quorrel

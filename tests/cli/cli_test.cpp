@@ -1,5 +1,7 @@
 // Runs the real quorrel-cli executable and checks its exit status, its
 // standard output and its standard error.
+#include "tests/cli/cli_process.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,27 +18,9 @@
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Result runCli(const QStringList& arguments, const QByteArray& standardInput = {})
-{
-    QProcess process;
-    process.start(QUORREL_CLI_PATH, arguments);
-    process.write(standardInput);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
 // Runs quorrel-cli through the shell, for arguments that must hold bytes
 // that are not UTF-8; `shellArguments` is pasted after the program's name.
-Result runCliInShell(const QString& shellArguments)
+CliResult runCliInShell(const QString& shellArguments)
 {
     QProcess process;
     process.start("/bin/sh", {"-c", "exec \"$0\" " + shellArguments, QUORREL_CLI_PATH});
@@ -103,7 +87,7 @@ TEST(CliRows, TsvRowsAndExitStatus)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Result result = runCli(QStringList{"--format", "tsv"} + c.arguments);
+        const CliResult result = runCli(QStringList{"--format", "tsv"} + c.arguments);
         EXPECT_EQ(result.status, c.status);
         EXPECT_EQ(result.out, tsvHeader + c.rows);
         EXPECT_EQ(result.err, "");
@@ -114,7 +98,7 @@ TEST(CliOutput, QuietPrintsNothingAndKeepsTheStatus)
 {
     for (const auto& [arguments, status] :
          std::vector<std::pair<QStringList, int>>{{{"a=1", "a=1"}, 0}, {{"a=1", "a=2"}, 1}}) {
-        const Result result = runCli(QStringList{"--quiet"} + arguments);
+        const CliResult result = runCli(QStringList{"--quiet"} + arguments);
         EXPECT_EQ(result.status, status);
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, "");
@@ -123,7 +107,7 @@ TEST(CliOutput, QuietPrintsNothingAndKeepsTheStatus)
 
 TEST(CliOutput, TableAlignsWideCharactersAsTwoColumns)
 {
-    const Result result = runCli({"名字=中文&a=1&bb=x", "名字=中文&a=2"});
+    const CliResult result = runCli({"名字=中文&a=1&bb=x", "名字=中文&a=2"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out,
               "id  type  value1  value2  state\n"
@@ -134,7 +118,7 @@ TEST(CliOutput, TableAlignsWideCharactersAsTwoColumns)
 
 TEST(CliOutput, TableEscapesControlCharactersAndLeavesEmptyRowsBlank)
 {
-    const Result result = runCli({"k=a\tb&e=\x1b[2J&z=", "k=a\tb"});
+    const CliResult result = runCli({"k=a\tb&e=\x1b[2J&z=", "k=a\tb"});
     EXPECT_EQ(result.out,
               "id  type  value1   value2  state\n"
               "1   k     a\\tb     a\\tb    √\n"
@@ -145,7 +129,7 @@ TEST(CliOutput, TableEscapesControlCharactersAndLeavesEmptyRowsBlank)
 TEST_F(CliFiles, TsvEscapesBackslashTabAndLineBreaks)
 {
     const QString first = fileArgument("first", "t=x\ty&b=1\\2&n=p\r\nq\n");
-    const Result result = runCli({"--format", "tsv", first, "t=x\ty"});
+    const CliResult result = runCli({"--format", "tsv", first, "t=x\ty"});
     EXPECT_EQ(result.out, tsvHeader +
                               "1\tt\tx\\ty\tx\\ty\t√\n"
                               "2\tb\t1\\\\2\t\t×\n"
@@ -154,7 +138,7 @@ TEST_F(CliFiles, TsvEscapesBackslashTabAndLineBreaks)
 
 TEST(CliOutput, JsonHasMembersInColumnOrder)
 {
-    const Result result = runCli({"--format", "json", "a=\"名\"&b=2&c=", "a=\"名\"&b=3"});
+    const CliResult result = runCli({"--format", "json", "a=\"名\"&b=2&c=", "a=\"名\"&b=3"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out,
               "[\n"
@@ -204,11 +188,11 @@ TEST_F(CliFiles, GbkBytesPassUnchanged)
     const QString first = fileArgument("gbk", "\xD6\xD0=\xCE\xC4&z=\x81");
     const QString second = fileArgument("gbk-second", "\xD6\xD0=\xCE\xC4");
 
-    const Result tsv = runCli({"--encoding", "gbk", "--format", "tsv", first, second});
+    const CliResult tsv = runCli({"--encoding", "gbk", "--format", "tsv", first, second});
     EXPECT_EQ(tsv.status, 1);
     EXPECT_EQ(tsv.out, tsvHeader + "1\t\xD6\xD0\t\xCE\xC4\t\xCE\xC4\t\xA1\xCC\n2\tz\t\x81*\t\t\xA1\xC1\n");
 
-    const Result json = runCli({"--encoding", "gbk", "--format", "json", first, second});
+    const CliResult json = runCli({"--encoding", "gbk", "--format", "json", first, second});
     EXPECT_EQ(json.out,
               "[\n"
               "  {\"id\": \"1\", \"type\": \"中\", \"value1\": \"文\", \"value2\": \"文\", \"state\": \"√\"},\n"
@@ -239,7 +223,7 @@ TEST_F(CliFiles, GbkEscapesStepThroughCharacters)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Result result = runCli({"--encoding", "gbk", "--format", c.format, fileArgument(c.name, c.first), second});
+        const CliResult result = runCli({"--encoding", "gbk", "--format", c.format, fileArgument(c.name, c.first), second});
         EXPECT_EQ(result.out, c.out);
     }
 }
@@ -248,7 +232,7 @@ TEST_F(CliFiles, GbkFilterMatchesOnlyAtCharacterStarts)
 {
     // 81 7E is one character; only the second "~" cuts.
     const QString first = fileArgument("first", "a=\x81~~b=2");
-    const Result result = runCli({"--encoding", "gbk", "--format", "tsv", "--filter", "~", first, "b=2"});
+    const CliResult result = runCli({"--encoding", "gbk", "--format", "tsv", "--filter", "~", first, "b=2"});
     EXPECT_EQ(result.out, tsvHeader + "1\ta\t\x81~\t\t\xA1\xC1\n2\tb\t2\t2\t\xA1\xCC\n");
 }
 
@@ -285,7 +269,7 @@ TEST_F(CliFiles, TroubleIsOneLineOnStandardErrorAndStatusTwo)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Result result = runCli(c.arguments, c.standardInput);
+        const CliResult result = runCli(c.arguments, c.standardInput);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, c.message);
@@ -294,7 +278,7 @@ TEST_F(CliFiles, TroubleIsOneLineOnStandardErrorAndStatusTwo)
 
 TEST(CliTrouble, InvalidUtf8FilterTextNamesTheFilter)
 {
-    const Result result = runCliInShell("--filter \"$(printf 'x\\377')\" a=1 a=1");
+    const CliResult result = runCliInShell("--filter \"$(printf 'x\\377')\" a=1 a=1");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "quorrel-cli: the filter text is not valid UTF-8 at byte offset 1\n");
@@ -303,7 +287,7 @@ TEST(CliTrouble, InvalidUtf8FilterTextNamesTheFilter)
 TEST(CliInput, GbkArgumentsKeepTheirBytes)
 {
     // 中=1 in GBK, given on the command line, is not UTF-8 and still pairs.
-    const Result result = runCliInShell("--encoding gbk --format tsv \"$(printf '\\326\\320=1')\" "
+    const CliResult result = runCliInShell("--encoding gbk --format tsv \"$(printf '\\326\\320=1')\" "
                                         "\"$(printf '\\326\\320=1')\"");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, tsvHeader + "1\t\xD6\xD0\t1\t1\t\xA1\xCC\n");
@@ -311,7 +295,7 @@ TEST(CliInput, GbkArgumentsKeepTheirBytes)
 
 TEST(CliOutput, HelpGoesToStandardOutput)
 {
-    const Result result = runCli({"--help"});
+    const CliResult result = runCli({"--help"});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.out.find("FIRST"), std::string::npos);
     EXPECT_EQ(result.err, "");
