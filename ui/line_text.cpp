@@ -252,15 +252,7 @@ void LineText::removeSelection()
 void LineText::replace(qsizetype start, qsizetype length, const QString& text)
 {
     start = std::clamp<qsizetype>(start, 0, size());
-    length = std::clamp<qsizetype>(length, 0, size() - start);
-    if (length > 0) {
-        selectionBegin = start;
-        selectionFinish = start + length;
-        caret = selectionFinish;
-    } else {
-        deselect();
-        caret = start;
-    }
+    setSelection(start, std::clamp<qsizetype>(length, 0, size() - start));
     insert(text);
 }
 
