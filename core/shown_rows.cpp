@@ -46,7 +46,7 @@ void ShownRows::passOnPendingRow()
         row[typeColumn] = options.decodeCell(row[typeColumn]).shown;
         DecodedCell value1 = options.decodeCell(row[value1Column]);
         DecodedCell value2 = options.decodeCell(row[value2Column]);
-        row[stateColumn] = value1.compared == value2.compared ? equalMark : differentMark;
+        row[stateColumn] = Text(value1.compared == value2.compared ? equalMark : differentMark);
         row[value1Column] = std::move(value1.shown);
         row[value2Column] = std::move(value2.shown);
     }
