@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
 
 namespace quorrel {
 namespace {
@@ -130,6 +131,33 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
         previousSymbols.swap(symbols);
     }
 
+    // The root and the other states with children first, in their order, then
+    // those without.
+    std::vector<bool> isParent(states_.size(), false);
+    isParent[0] = true;
+    for (const Edge& edge : edges)
+        isParent[std::size_t(edge.parent)] = true;
+    std::vector<std::int32_t> renumbered(states_.size());
+    std::int32_t nextNumber = 0;
+    for (const bool parents : {true, false}) {
+        for (std::size_t s = 0; s < states_.size(); ++s) {
+            if (isParent[s] == parents)
+                renumbered[s] = nextNumber++;
+        }
+        if (parents)
+            parentCount_ = std::size_t(nextNumber);
+    }
+    std::vector<State> renumberedStates(states_.size());
+    for (std::size_t s = 0; s < states_.size(); ++s)
+        renumberedStates[std::size_t(renumbered[s])].endsKey = states_[s].endsKey;
+    states_.swap(renumberedStates);
+    for (Edge& edge : edges) {
+        edge.parent = renumbered[std::size_t(edge.parent)];
+        edge.target = renumbered[std::size_t(edge.target)];
+    }
+    for (std::int32_t& state : keyStates_)
+        state = renumbered[std::size_t(state)];
+
     // Each state's edges side by side, still in ascending symbol order.
     for (const Edge& edge : edges)
         ++states_[std::size_t(edge.parent)].edgeCount;
@@ -158,19 +186,24 @@ void KeyMatcher::linkStates(std::size_t stepTableLimit)
     }
     while ((std::size_t{1} << blockShift_) < classCount_)
         ++blockShift_;
-    if ((states_.size() << blockShift_) <= stepTableLimit)
-        stepTable_.assign(states_.size() << blockShift_, 0);
+    // Every state's offset must fit an entry, complemented or not.
+    if ((parentCount_ << blockShift_) <= stepTableLimit
+        && (states_.size() << blockShift_) <= std::size_t(std::numeric_limits<std::int32_t>::max()))
+        stepTable_.assign(parentCount_ << blockShift_, 0);
 
     // Breadth first: a state's fail target is shallower, so its fail link and
     // its block of steps are complete before the state is reached. A state's
     // block is its fail target's block with its own children put in.
+    // The fail target of a state is found as the suffix state in the trie,
+    // which gives the key link, and then, when it has no children, replaced
+    // by its own fail target, which has.
     keyEnds_.assign(states_.size(), -1);
     std::vector<std::int32_t> queue{0};
     queue.reserve(states_.size());
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const std::int32_t parent = queue[head];
         const State& from = states_[std::size_t(parent)];
-        std::int32_t* const block = stepTable_.empty() ? nullptr : &stepTable_[blockOf(parent)];
+        std::int32_t* const block = stepTable_.empty() || from.edgeCount == 0 ? nullptr : &stepTable_[blockOf(parent)];
         if (block && parent != 0)
             std::copy_n(&stepTable_[blockOf(from.fail)], classCount_, block);
         for (std::uint32_t e = from.firstEdge; e < from.firstEdge + from.edgeCount; ++e) {
@@ -182,6 +215,8 @@ void KeyMatcher::linkStates(std::size_t stepTableLimit)
                                                : next(from.fail, symbol);
             const State& fail = states_[std::size_t(to.fail)];
             to.keyLink = fail.endsKey ? to.fail : fail.keyLink;
+            if (std::size_t(to.fail) >= parentCount_)
+                to.fail = fail.fail;
             keyEnds_[std::size_t(target)] = to.endsKey ? target : to.keyLink;
             if (block && symbol < 0x80)
                 block[asciiClass_[symbol]] = keyEnds_[std::size_t(target)] >= 0 ? ~std::int32_t(blockOf(target))
@@ -224,7 +259,9 @@ std::size_t KeyMatcher::followAscii(std::string_view item, std::size_t pos, std:
     const auto* const begin = reinterpret_cast<const unsigned char*>(item.data());
     const auto* const end = begin + item.size();
     const auto* byte = begin + pos;
-    std::int32_t block = std::int32_t(blockOf(state));
+    // A state without children steps as its fail target does.
+    const std::int32_t from = std::size_t(state) < parentCount_ ? state : states_[std::size_t(state)].fail;
+    std::int32_t block = std::int32_t(blockOf(from));
     while (byte != end && *byte < 0x80) {
         // At the root, a byte that starts no key keeps the root: such runs are
         // passed over without waiting for each step's load.
@@ -243,7 +280,7 @@ std::size_t KeyMatcher::followAscii(std::string_view item, std::size_t pos, std:
     return std::size_t(byte - begin);
 }
 
-std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items) const
+std::vector<std::int32_t> KeyMatcher::firstContainingItems(std::span<const std::string_view> items) const
 {
     // The first item per state where keys end; equal keys share their state.
     std::vector<std::int32_t> firstItem(states_.size(), noItem);

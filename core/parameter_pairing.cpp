@@ -2,6 +2,7 @@
 
 #include "core/key_matcher.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace {
 // For each item of `first`, the index of the first item of `second` that
 // contains its key at a character start, or KeyMatcher::noItem. An empty key
 // is found in every item that is not empty.
-std::vector<std::int32_t> findMatches(const TextList& first, const TextList& second)
+std::vector<std::int32_t> findMatches(const std::vector<std::string_view>& first,
+                                      const std::vector<std::string_view>& second)
 {
     std::vector<std::string_view> keyOfItem;
     std::vector<std::string_view> keys;
@@ -41,15 +43,24 @@ std::vector<std::int32_t> findMatches(const TextList& first, const TextList& sec
     return matches;
 }
 
+// The items splitText(text, filterText) gives, as views into `text`.
+std::vector<std::string_view> itemsOf(std::string_view text, std::string_view filterText)
+{
+    std::vector<std::string_view> items;
+    forEachPiece(text, filterText, [&items](std::string_view item) {
+        items.push_back(item);
+        return true;
+    });
+    return items;
+}
+
 }  // namespace
 
 void pairParameters(ParseLists& lists, std::string_view firstText, std::string_view secondText,
                     std::string_view filterText)
 {
-    TextList& first = lists.firstList;
-    TextList& second = lists.secondList;
-    first = splitText(firstText, filterText);
-    second = splitText(secondText, filterText);
+    std::vector<std::string_view> first = itemsOf(firstText, filterText);
+    std::vector<std::string_view> second = itemsOf(secondText, filterText);
     if (first.size() < second.size())
         std::swap(first, second);
 
@@ -72,9 +83,6 @@ void pairParameters(ParseLists& lists, std::string_view firstText, std::string_v
         if (!used[k])
             lists.pairList.pushJoined({pairJoiner, second[k]});
     }
-
-    first.clear();
-    second.clear();
 }
 
 }  // namespace quorrel
