@@ -1,6 +1,7 @@
 #include "cli/text_encoding.h"
 
 #include "cli/trouble.h"
+#include "core/result_row.h"
 #include "gb18030/gb18030_text.h"
 
 #include <QByteArray>
@@ -72,6 +73,13 @@ std::string fromCoreText(std::string_view cell, Encoding encoding)
 {
     if (encoding == Encoding::Gbk || isAscii(cell))
         return std::string(cell);
+    // The state marks stand in almost every row: each is converted once.
+    static const std::string equalMarkCharacters = decodeGb18030(equalMark).toStdString();
+    static const std::string differentMarkCharacters = decodeGb18030(differentMark).toStdString();
+    if (cell == equalMark)
+        return equalMarkCharacters;
+    if (cell == differentMark)
+        return differentMarkCharacters;
     return decodeGb18030(cell).toStdString();
 }
 
