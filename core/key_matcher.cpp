@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cassert>
 #include <limits>
+#include <numeric>
 
 namespace quorrel {
 namespace {
@@ -86,14 +87,14 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
 {
     // The keys in symbol order: each shares its longest prefix with the key
     // before it, and every state gets its children in ascending symbol order.
-    std::vector<std::pair<std::string_view, std::int32_t>> sorted;
-    sorted.reserve(keys.size());
-    for (std::size_t k = 0; k < keys.size(); ++k)
-        sorted.emplace_back(keys[k], std::int32_t(k));
-    if (std::all_of(keys.begin(), keys.end(), byteOrderIsSymbolOrder))
-        std::sort(sorted.begin(), sorted.end());
-    else
-        std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return symbolsBefore(a.first, b.first); });
+    std::vector<std::int32_t> sorted(keys.size());
+    std::iota(sorted.begin(), sorted.end(), 0);
+    const bool byBytes = std::all_of(keys.begin(), keys.end(), byteOrderIsSymbolOrder);
+    std::sort(sorted.begin(), sorted.end(), [&keys, byBytes](std::int32_t a, std::int32_t b) {
+        const std::string_view keyA = keys[std::size_t(a)];
+        const std::string_view keyB = keys[std::size_t(b)];
+        return byBytes ? keyA < keyB : symbolsBefore(keyA, keyB);
+    });
 
     struct Edge {
         std::int32_t parent;
@@ -109,7 +110,8 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
     std::vector<std::uint32_t> previousSymbols;
     std::vector<std::int32_t> previousPath{0};  // the state after each symbol of the key before
     std::vector<std::uint32_t> symbols;
-    for (const auto& [key, k] : sorted) {
+    for (const std::int32_t k : sorted) {
+        const std::string_view key = keys[std::size_t(k)];
         symbols.clear();
         appendSymbols(key, symbols);
         std::size_t shared = 0;
@@ -147,10 +149,11 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
         if (parents)
             parentCount_ = std::size_t(nextNumber);
     }
-    std::vector<State> renumberedStates(states_.size());
+    std::vector<bool> endsKey(states_.size());
     for (std::size_t s = 0; s < states_.size(); ++s)
-        renumberedStates[std::size_t(renumbered[s])].endsKey = states_[s].endsKey;
-    states_.swap(renumberedStates);
+        endsKey[std::size_t(renumbered[s])] = states_[s].endsKey;
+    for (std::size_t s = 0; s < states_.size(); ++s)
+        states_[s] = State{.endsKey = endsKey[s]};
     for (Edge& edge : edges) {
         edge.parent = renumbered[std::size_t(edge.parent)];
         edge.target = renumbered[std::size_t(edge.target)];

@@ -15,17 +15,17 @@ namespace {
 std::vector<std::int32_t> findMatches(const std::vector<std::string_view>& first,
                                       const std::vector<std::string_view>& second)
 {
-    std::vector<std::string_view> keyOfItem;
     std::vector<std::string_view> keys;
-    keyOfItem.reserve(first.size());
+    std::vector<bool> hasKey;
     keys.reserve(first.size());
+    hasKey.reserve(first.size());
     for (std::string_view item : first) {
         // The key, as textBefore(item, keySeparator, 0, false) gives it,
         // without a copy.
         const std::int32_t equalsAt = findText(item, keySeparator);
-        keyOfItem.push_back(item.substr(0, equalsAt > 0 ? std::size_t(equalsAt - 1) : 0));
-        if (!keyOfItem.back().empty())
-            keys.push_back(keyOfItem.back());
+        hasKey.push_back(equalsAt > 1);
+        if (hasKey.back())
+            keys.push_back(item.substr(0, std::size_t(equalsAt - 1)));
     }
     const std::vector<std::int32_t> firstItemOfKey = KeyMatcher(keys).firstContainingItems(second);
 
@@ -38,8 +38,8 @@ std::vector<std::int32_t> findMatches(const std::vector<std::string_view>& first
     std::vector<std::int32_t> matches;
     matches.reserve(first.size());
     std::size_t k = 0;
-    for (std::string_view key : keyOfItem)
-        matches.push_back(key.empty() ? firstNonEmpty : firstItemOfKey[k++]);
+    for (const bool withKey : hasKey)
+        matches.push_back(withKey ? firstItemOfKey[k++] : firstNonEmpty);
     return matches;
 }
 
