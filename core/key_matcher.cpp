@@ -85,6 +85,31 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t st
 
 void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
 {
+    std::vector<Edge> edges = trieEdges(keys);
+    numberParentsFirst(edges);
+
+    // Each state's edges side by side, still in ascending symbol order.
+    for (const Edge& edge : edges)
+        ++states_[std::size_t(edge.parent)].edgeCount;
+    std::uint32_t firstEdge = 0;
+    for (State& state : states_) {
+        state.firstEdge = firstEdge;
+        firstEdge += state.edgeCount;
+    }
+    edgeSymbols_.resize(edges.size());
+    edgeTargets_.resize(edges.size());
+    std::vector<std::uint32_t> filled(states_.size(), 0);
+    for (const Edge& edge : edges) {
+        const std::uint32_t e = states_[std::size_t(edge.parent)].firstEdge + filled[std::size_t(edge.parent)]++;
+        edgeSymbols_[e] = edge.symbol;
+        edgeTargets_[e] = edge.target;
+        if (edge.parent == 0 && edge.symbol < twoByteEnd)
+            rootTargets_[edge.symbol] = edge.target;
+    }
+}
+
+std::vector<KeyMatcher::Edge> KeyMatcher::trieEdges(const std::vector<std::string_view>& keys)
+{
     // The keys in symbol order: each shares its longest prefix with the key
     // before it, and every state gets its children in ascending symbol order.
     std::vector<std::int32_t> sorted(keys.size());
@@ -96,11 +121,6 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
         return byBytes ? keyA < keyB : symbolsBefore(keyA, keyB);
     });
 
-    struct Edge {
-        std::int32_t parent;
-        std::uint32_t symbol;
-        std::int32_t target;
-    };
     std::size_t keyBytes = 0;
     for (std::string_view key : keys)
         keyBytes += key.size();
@@ -132,7 +152,11 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
         keyStates_[std::size_t(k)] = previousPath.back();
         previousSymbols.swap(symbols);
     }
+    return edges;
+}
 
+void KeyMatcher::numberParentsFirst(std::vector<Edge>& edges)
+{
     // The root and the other states with children first, in their order, then
     // those without.
     std::vector<bool> isParent(states_.size(), false);
@@ -160,25 +184,6 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
     }
     for (std::int32_t& state : keyStates_)
         state = renumbered[std::size_t(state)];
-
-    // Each state's edges side by side, still in ascending symbol order.
-    for (const Edge& edge : edges)
-        ++states_[std::size_t(edge.parent)].edgeCount;
-    std::uint32_t firstEdge = 0;
-    for (State& state : states_) {
-        state.firstEdge = firstEdge;
-        firstEdge += state.edgeCount;
-    }
-    edgeSymbols_.resize(edges.size());
-    edgeTargets_.resize(edges.size());
-    std::vector<std::uint32_t> filled(states_.size(), 0);
-    for (const Edge& edge : edges) {
-        const std::uint32_t e = states_[std::size_t(edge.parent)].firstEdge + filled[std::size_t(edge.parent)]++;
-        edgeSymbols_[e] = edge.symbol;
-        edgeTargets_[e] = edge.target;
-        if (edge.parent == 0 && edge.symbol < twoByteEnd)
-            rootTargets_[edge.symbol] = edge.target;
-    }
 }
 
 void KeyMatcher::linkStates(std::size_t stepTableLimit)

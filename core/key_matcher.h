@@ -67,9 +67,20 @@ private:
         std::uint32_t edgeCount = 0;
     };
 
+    struct Edge {
+        std::int32_t parent;
+        std::uint32_t symbol;
+        std::int32_t target;
+    };
+
     // The trie of the keys, its edges grouped by state, the states with
     // children numbered first.
     void buildTrie(const std::vector<std::string_view>& keys);
+    // The states of the trie of the keys and the edges between them, each
+    // parent's edges in ascending symbol order.
+    [[nodiscard]] std::vector<Edge> trieEdges(const std::vector<std::string_view>& keys);
+    // Numbers the root and the other states with children before the others.
+    void numberParentsFirst(std::vector<Edge>& edges);
     // Fail links, key links and the step table.
     void linkStates(std::size_t stepTableLimit);
     // The child of `state` for `symbol`, or -1.
