@@ -294,9 +294,10 @@ std::vector<std::int32_t> KeyMatcher::firstContainingItems(std::span<const std::
     std::vector<std::int32_t> firstItem(states_.size(), noItem);
     std::size_t unresolved = keyStateCount_;
     // Longest first. A key already found was found with every shorter key
-    // down its key links, so the walk stops at the first one.
+    // down its key links, so the walk stops at the first one. A key ends at
+    // every state without children.
     const auto findKeysEndingAt = [&](std::int32_t state, std::int32_t itemIndex) {
-        for (std::int32_t withKey = keyEnds_[std::size_t(state)];
+        for (std::int32_t withKey = std::size_t(state) < parentCount_ ? keyEnds_[std::size_t(state)] : state;
              withKey >= 0 && firstItem[std::size_t(withKey)] == noItem;
              withKey = states_[std::size_t(withKey)].keyLink) {
             firstItem[std::size_t(withKey)] = itemIndex;
