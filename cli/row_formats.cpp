@@ -96,10 +96,11 @@ std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
     Line& header = lines.emplace_back();
     for (std::size_t column = 0; column < columnCount; ++column)
         header[column] = tableCell(columnTitles[column], encoding);
+    std::string converted;
     for (const ResultRow& row : rows) {
         Line& line = lines.emplace_back();
         for (std::size_t column = 0; column < columnCount; ++column)
-            line[column] = tableCell(fromCoreText(row[column], encoding), encoding);
+            line[column] = tableCell(fromCoreText(row[column], encoding, converted), encoding);
     }
 
     std::array<int, columnCount> widths{};
@@ -131,11 +132,12 @@ std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding)
         tsv += columnTitles[column];
     }
     tsv += '\n';
+    std::string converted;
     for (const ResultRow& row : rows) {
         for (std::size_t column = 0; column < columnCount; ++column) {
             if (column > 0)
                 tsv += '\t';
-            appendEscapedCell(tsv, fromCoreText(row[column], encoding), encoding, false);
+            appendEscapedCell(tsv, fromCoreText(row[column], encoding, converted), encoding, false);
         }
         tsv += '\n';
     }

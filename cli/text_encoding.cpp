@@ -69,10 +69,10 @@ std::string toCoreText(std::string bytes, Encoding encoding, std::string_view si
     return encodeGb18030(text);
 }
 
-std::string fromCoreText(std::string_view cell, Encoding encoding)
+std::string_view fromCoreText(std::string_view cell, Encoding encoding, std::string& converted)
 {
     if (encoding == Encoding::Gbk || isAscii(cell))
-        return std::string(cell);
+        return cell;
     // The state marks stand in almost every row: each is converted once.
     static const std::string equalMarkCharacters = decodeGb18030(equalMark).toStdString();
     static const std::string differentMarkCharacters = decodeGb18030(differentMark).toStdString();
@@ -80,7 +80,8 @@ std::string fromCoreText(std::string_view cell, Encoding encoding)
         return equalMarkCharacters;
     if (cell == differentMark)
         return differentMarkCharacters;
-    return decodeGb18030(cell).toStdString();
+    converted = decodeGb18030(cell).toStdString();
+    return converted;
 }
 
 QString outputCharacters(std::string_view bytes, Encoding encoding)
