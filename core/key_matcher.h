@@ -18,24 +18,25 @@ namespace quorrel {
 // symbols: a state stands for the symbols on the path from the root to it,
 // and is marked where a key ends. A state's fail link leads to the state of
 // the longest proper suffix of its path that is in the trie too and has
-// children (a state without children steps just as its fail target does), and
-// its key link to the nearest state down the chain of suffixes in the trie
-// where a key ends. Walking an item
-// character by character, each step follows the edge for the symbol, or else
-// the fail links until a state has one (the root when none has). The keys
-// that end at a character are then the state's own and those down its key
-// links. A key is so found exactly where it begins at a character start of
-// the item, counted from the item's first byte.
+// children (a state without children steps just as its fail target does),
+// and its key link to the nearest state down the chain of suffixes in the
+// trie where a key ends. Walking an item character by character, each step
+// follows the edge for the symbol, or else the fail links until a state has
+// one (the root when none has). The keys that end at a character are then
+// the state's own and those down its key links. A key is so found exactly
+// where it begins at a character start of the item, counted from the item's
+// first byte.
 //
 // Most characters are ASCII bytes, so ASCII steps also have a step table:
 // every byte that occurs in a key has a class of its own and all other bytes
-// share class 0, which leads to the root. Each state with children has a block
-// of entries, one per class, holding the offset of the next state's block,
-// complemented where a key ends at that state or down its key links; the
-// states with children are numbered first, and a state without any has the
-// offset its block would have, so the table holds only the blocks that are
-// stepped from. A step is then one load. Characters of several bytes always take the edges and fail links, as
-// every step does when the table would have more entries than its limit.
+// share class 0, which leads to the root. Each state with children has a
+// block of entries, one per class, holding the offset of the next state's
+// block, complemented where a key ends at that state or down its key links.
+// The states with children are numbered first, and a state without any has
+// the offset its block would have, so the table holds only the blocks that
+// are stepped from. A step is then one load. Characters of several bytes
+// always take the edges and fail links, as every step does when the table
+// would have more entries than its limit.
 //
 // findText compares bytes, so a key that ends with a two-byte character whose
 // second byte is a digit (81 30) is found at the start of a four-byte
