@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -36,8 +37,8 @@ void writeStandardOutput(const std::string& bytes)
 // query of the URL it holds.
 std::string parameterString(const std::string& argument, const Options& options, std::string_view side)
 {
-    const std::string input = readParameterString(argument, side);
-    return toCoreText(options.url ? std::string(urlQuery(input)) : input, options.encoding, side);
+    std::string input = readParameterString(argument, side);
+    return toCoreText(options.url ? std::string(urlQuery(input)) : std::move(input), options.encoding, side);
 }
 
 // What --decode, --ignore and --only-differences make of the rows.

@@ -15,9 +15,13 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Appends all bytes of `file`; false after a read error, with errno set.
-bool readAll(std::FILE* file, std::string& bytes)
+// Appends all bytes of `file`, the first `expected` of them read straight
+// into `bytes` in one call; false after a read error, with errno set.
+bool readAll(std::FILE* file, std::string& bytes, std::size_t expected = 0)
 {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + expected);
+    bytes.resize(start + std::fread(bytes.data() + start, 1, expected, file));
     char buffer[1 << 16];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0)
@@ -44,10 +48,9 @@ std::string readSource(const std::string& argument, std::string_view side)
     }
     const std::string path = argument.substr(1);
     std::error_code sizeUnknown;
-    if (const auto size = std::filesystem::file_size(path, sizeUnknown); !sizeUnknown)
-        bytes.reserve(size);
+    const auto size = std::filesystem::file_size(path, sizeUnknown);
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file || !readAll(file.get(), bytes))
+    if (!file || !readAll(file.get(), bytes, sizeUnknown ? 0 : size))
         throw Trouble("cannot read the " + std::string(side) + " from '" + path + "': " +
                       std::strerror(errno));
     return bytes;

@@ -43,15 +43,14 @@ void appendEscaped(std::string& escaped, char c, bool controlsAsHex)
     }
 }
 
-// The output bytes `bytes` with every character escaped by appendEscaped.
+// Appends the output bytes `bytes` with every character escaped by
+// appendEscaped.
 // With gbk the bytes are walked with the core's character step, so the
 // second byte of a character such as 81 5C is no backslash; a control byte
 // is escaped even as a second byte, so that no cell breaks a line. UTF-8
 // needs no step: its bytes from 0x80 are never ASCII.
-std::string escapeCell(std::string_view bytes, Encoding encoding, bool controlsAsHex)
+void appendEscapedCell(std::string& escaped, std::string_view bytes, Encoding encoding, bool controlsAsHex)
 {
-    std::string escaped;
-    escaped.reserve(bytes.size());
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         const std::size_t width = encoding == Encoding::Gbk ? characterWidth(bytes, pos) : 1;
@@ -62,7 +61,6 @@ std::string escapeCell(std::string_view bytes, Encoding encoding, bool controlsA
             appendEscaped(escaped, bytes[pos++], controlsAsHex);
         }
     }
-    return escaped;
 }
 
 struct TableCell {
@@ -72,7 +70,9 @@ struct TableCell {
 
 TableCell tableCell(std::string_view bytes, Encoding encoding)
 {
-    TableCell cell{escapeCell(bytes, encoding, true), 0};
+    TableCell cell;
+    cell.bytes.reserve(bytes.size());
+    appendEscapedCell(cell.bytes, bytes, encoding, true);
     cell.width = terminalWidth(outputCharacters(cell.bytes, encoding));
     return cell;
 }
@@ -96,10 +96,11 @@ std::string formatTable(const std::vector<ResultRow>& rows, Encoding encoding)
     Line& header = lines.emplace_back();
     for (std::size_t column = 0; column < columnCount; ++column)
         header[column] = tableCell(columnTitles[column], encoding);
+    std::string converted;
     for (const ResultRow& row : rows) {
         Line& line = lines.emplace_back();
         for (std::size_t column = 0; column < columnCount; ++column)
-            line[column] = tableCell(fromCoreText(row[column], encoding), encoding);
+            line[column] = tableCell(fromCoreText(row[column], encoding, converted), encoding);
     }
 
     std::array<int, columnCount> widths{};
@@ -131,11 +132,12 @@ std::string formatTsv(const std::vector<ResultRow>& rows, Encoding encoding)
         tsv += columnTitles[column];
     }
     tsv += '\n';
+    std::string converted;
     for (const ResultRow& row : rows) {
         for (std::size_t column = 0; column < columnCount; ++column) {
             if (column > 0)
                 tsv += '\t';
-            tsv += escapeCell(fromCoreText(row[column], encoding), encoding, false);
+            appendEscapedCell(tsv, fromCoreText(row[column], encoding, converted), encoding, false);
         }
         tsv += '\n';
     }

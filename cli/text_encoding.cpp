@@ -1,6 +1,7 @@
 #include "cli/text_encoding.h"
 
 #include "cli/trouble.h"
+#include "core/result_row.h"
 #include "gb18030/gb18030_text.h"
 
 #include <QByteArray>
@@ -68,11 +69,19 @@ std::string toCoreText(std::string bytes, Encoding encoding, std::string_view si
     return encodeGb18030(text);
 }
 
-std::string fromCoreText(std::string_view cell, Encoding encoding)
+std::string_view fromCoreText(std::string_view cell, Encoding encoding, std::string& converted)
 {
     if (encoding == Encoding::Gbk || isAscii(cell))
-        return std::string(cell);
-    return decodeGb18030(cell).toStdString();
+        return cell;
+    // The state marks stand in almost every row: each is converted once.
+    static const std::string equalMarkCharacters = decodeGb18030(equalMark).toStdString();
+    static const std::string differentMarkCharacters = decodeGb18030(differentMark).toStdString();
+    if (cell == equalMark)
+        return equalMarkCharacters;
+    if (cell == differentMark)
+        return differentMarkCharacters;
+    converted = decodeGb18030(cell).toStdString();
+    return converted;
 }
 
 QString outputCharacters(std::string_view bytes, Encoding encoding)

@@ -19,8 +19,10 @@ namespace quorrel::cli {
 [[nodiscard]] std::string toCoreText(std::string bytes, Encoding encoding, std::string_view side);
 
 // A cell of the core as output bytes: GB18030 decoded and written as UTF-8
-// with utf-8, unchanged with gbk.
-[[nodiscard]] std::string fromCoreText(std::string_view cell, Encoding encoding);
+// with utf-8, unchanged with gbk. The view is `cell` itself where the bytes
+// stay the same, else it shows `converted` or bytes that live as long as
+// the program.
+[[nodiscard]] std::string_view fromCoreText(std::string_view cell, Encoding encoding, std::string& converted);
 
 // Output bytes in `encoding` as characters for measuring: UTF-8 with a
 // leading U+FEFF kept, or GB18030 with bytes that form no character read as

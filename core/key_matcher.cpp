@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
+#include <numeric>
 
 namespace quorrel {
 namespace {
@@ -83,52 +85,8 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t st
 
 void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
 {
-    // The keys in symbol order: each shares its longest prefix with the key
-    // before it, and every state gets its children in ascending symbol order.
-    std::vector<std::pair<std::string_view, std::int32_t>> sorted;
-    sorted.reserve(keys.size());
-    for (std::size_t k = 0; k < keys.size(); ++k)
-        sorted.emplace_back(keys[k], std::int32_t(k));
-    if (std::all_of(keys.begin(), keys.end(), byteOrderIsSymbolOrder))
-        std::sort(sorted.begin(), sorted.end());
-    else
-        std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return symbolsBefore(a.first, b.first); });
-
-    struct Edge {
-        std::int32_t parent;
-        std::uint32_t symbol;
-        std::int32_t target;
-    };
-    std::size_t keyBytes = 0;
-    for (std::string_view key : keys)
-        keyBytes += key.size();
-    std::vector<Edge> edges;
-    edges.reserve(keyBytes);
-    states_.reserve(keyBytes + 1);
-    std::vector<std::uint32_t> previousSymbols;
-    std::vector<std::int32_t> previousPath{0};  // the state after each symbol of the key before
-    std::vector<std::uint32_t> symbols;
-    for (const auto& [key, k] : sorted) {
-        symbols.clear();
-        appendSymbols(key, symbols);
-        std::size_t shared = 0;
-        while (shared < symbols.size() && shared < previousSymbols.size()
-               && symbols[shared] == previousSymbols[shared])
-            ++shared;
-        previousPath.resize(shared + 1);
-        for (std::size_t d = shared; d < symbols.size(); ++d) {
-            const auto state = std::int32_t(states_.size());
-            states_.emplace_back();
-            edges.push_back({previousPath.back(), symbols[d], state});
-            previousPath.push_back(state);
-        }
-        if (!states_[std::size_t(previousPath.back())].endsKey) {
-            states_[std::size_t(previousPath.back())].endsKey = true;
-            ++keyStateCount_;
-        }
-        keyStates_[std::size_t(k)] = previousPath.back();
-        previousSymbols.swap(symbols);
-    }
+    std::vector<Edge> edges = trieEdges(keys);
+    numberParentsFirst(edges);
 
     // Each state's edges side by side, still in ascending symbol order.
     for (const Edge& edge : edges)
@@ -150,6 +108,84 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
     }
 }
 
+std::vector<KeyMatcher::Edge> KeyMatcher::trieEdges(const std::vector<std::string_view>& keys)
+{
+    // The keys in symbol order: each shares its longest prefix with the key
+    // before it, and every state gets its children in ascending symbol order.
+    std::vector<std::int32_t> sorted(keys.size());
+    std::iota(sorted.begin(), sorted.end(), 0);
+    const bool byBytes = std::all_of(keys.begin(), keys.end(), byteOrderIsSymbolOrder);
+    std::sort(sorted.begin(), sorted.end(), [&keys, byBytes](std::int32_t a, std::int32_t b) {
+        const std::string_view keyA = keys[std::size_t(a)];
+        const std::string_view keyB = keys[std::size_t(b)];
+        return byBytes ? keyA < keyB : symbolsBefore(keyA, keyB);
+    });
+
+    std::size_t keyBytes = 0;
+    for (std::string_view key : keys)
+        keyBytes += key.size();
+    std::vector<Edge> edges;
+    edges.reserve(keyBytes);
+    states_.reserve(keyBytes + 1);
+    std::vector<std::uint32_t> previousSymbols;
+    std::vector<std::int32_t> previousPath{0};  // the state after each symbol of the key before
+    std::vector<std::uint32_t> symbols;
+    for (const std::int32_t k : sorted) {
+        const std::string_view key = keys[std::size_t(k)];
+        symbols.clear();
+        appendSymbols(key, symbols);
+        std::size_t shared = 0;
+        while (shared < symbols.size() && shared < previousSymbols.size()
+               && symbols[shared] == previousSymbols[shared])
+            ++shared;
+        previousPath.resize(shared + 1);
+        for (std::size_t d = shared; d < symbols.size(); ++d) {
+            const auto state = std::int32_t(states_.size());
+            states_.emplace_back();
+            edges.push_back({previousPath.back(), symbols[d], state});
+            previousPath.push_back(state);
+        }
+        if (!states_[std::size_t(previousPath.back())].endsKey) {
+            states_[std::size_t(previousPath.back())].endsKey = true;
+            ++keyStateCount_;
+        }
+        keyStates_[std::size_t(k)] = previousPath.back();
+        previousSymbols.swap(symbols);
+    }
+    return edges;
+}
+
+void KeyMatcher::numberParentsFirst(std::vector<Edge>& edges)
+{
+    // The root and the other states with children first, in their order, then
+    // those without.
+    std::vector<bool> isParent(states_.size(), false);
+    isParent[0] = true;
+    for (const Edge& edge : edges)
+        isParent[std::size_t(edge.parent)] = true;
+    std::vector<std::int32_t> renumbered(states_.size());
+    std::int32_t nextNumber = 0;
+    for (const bool parents : {true, false}) {
+        for (std::size_t s = 0; s < states_.size(); ++s) {
+            if (isParent[s] == parents)
+                renumbered[s] = nextNumber++;
+        }
+        if (parents)
+            parentCount_ = std::size_t(nextNumber);
+    }
+    std::vector<bool> endsKey(states_.size());
+    for (std::size_t s = 0; s < states_.size(); ++s)
+        endsKey[std::size_t(renumbered[s])] = states_[s].endsKey;
+    for (std::size_t s = 0; s < states_.size(); ++s)
+        states_[s] = State{.endsKey = endsKey[s]};
+    for (Edge& edge : edges) {
+        edge.parent = renumbered[std::size_t(edge.parent)];
+        edge.target = renumbered[std::size_t(edge.target)];
+    }
+    for (std::int32_t& state : keyStates_)
+        state = renumbered[std::size_t(state)];
+}
+
 void KeyMatcher::linkStates(std::size_t stepTableLimit)
 {
     for (std::uint32_t symbol : edgeSymbols_) {
@@ -158,19 +194,24 @@ void KeyMatcher::linkStates(std::size_t stepTableLimit)
     }
     while ((std::size_t{1} << blockShift_) < classCount_)
         ++blockShift_;
-    if ((states_.size() << blockShift_) <= stepTableLimit)
-        stepTable_.assign(states_.size() << blockShift_, 0);
+    // Every state's offset must fit an entry, complemented or not.
+    if ((parentCount_ << blockShift_) <= stepTableLimit
+        && (states_.size() << blockShift_) <= std::size_t(std::numeric_limits<std::int32_t>::max()))
+        stepTable_.assign(parentCount_ << blockShift_, 0);
 
     // Breadth first: a state's fail target is shallower, so its fail link and
     // its block of steps are complete before the state is reached. A state's
     // block is its fail target's block with its own children put in.
+    // The fail target of a state is found as the suffix state in the trie,
+    // which gives the key link, and then, when it has no children, replaced
+    // by its own fail target, which has.
     keyEnds_.assign(states_.size(), -1);
     std::vector<std::int32_t> queue{0};
     queue.reserve(states_.size());
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const std::int32_t parent = queue[head];
         const State& from = states_[std::size_t(parent)];
-        std::int32_t* const block = stepTable_.empty() ? nullptr : &stepTable_[blockOf(parent)];
+        std::int32_t* const block = stepTable_.empty() || from.edgeCount == 0 ? nullptr : &stepTable_[blockOf(parent)];
         if (block && parent != 0)
             std::copy_n(&stepTable_[blockOf(from.fail)], classCount_, block);
         for (std::uint32_t e = from.firstEdge; e < from.firstEdge + from.edgeCount; ++e) {
@@ -182,6 +223,8 @@ void KeyMatcher::linkStates(std::size_t stepTableLimit)
                                                : next(from.fail, symbol);
             const State& fail = states_[std::size_t(to.fail)];
             to.keyLink = fail.endsKey ? to.fail : fail.keyLink;
+            if (std::size_t(to.fail) >= parentCount_)
+                to.fail = fail.fail;
             keyEnds_[std::size_t(target)] = to.endsKey ? target : to.keyLink;
             if (block && symbol < 0x80)
                 block[asciiClass_[symbol]] = keyEnds_[std::size_t(target)] >= 0 ? ~std::int32_t(blockOf(target))
@@ -224,7 +267,9 @@ std::size_t KeyMatcher::followAscii(std::string_view item, std::size_t pos, std:
     const auto* const begin = reinterpret_cast<const unsigned char*>(item.data());
     const auto* const end = begin + item.size();
     const auto* byte = begin + pos;
-    std::int32_t block = std::int32_t(blockOf(state));
+    // A state without children steps as its fail target does.
+    const std::int32_t from = std::size_t(state) < parentCount_ ? state : states_[std::size_t(state)].fail;
+    std::int32_t block = std::int32_t(blockOf(from));
     while (byte != end && *byte < 0x80) {
         // At the root, a byte that starts no key keeps the root: such runs are
         // passed over without waiting for each step's load.
@@ -243,15 +288,16 @@ std::size_t KeyMatcher::followAscii(std::string_view item, std::size_t pos, std:
     return std::size_t(byte - begin);
 }
 
-std::vector<std::int32_t> KeyMatcher::firstContainingItems(const TextList& items) const
+std::vector<std::int32_t> KeyMatcher::firstContainingItems(std::span<const std::string_view> items) const
 {
     // The first item per state where keys end; equal keys share their state.
     std::vector<std::int32_t> firstItem(states_.size(), noItem);
     std::size_t unresolved = keyStateCount_;
     // Longest first. A key already found was found with every shorter key
-    // down its key links, so the walk stops at the first one.
+    // down its key links, so the walk stops at the first one. A key ends at
+    // every state without children.
     const auto findKeysEndingAt = [&](std::int32_t state, std::int32_t itemIndex) {
-        for (std::int32_t withKey = keyEnds_[std::size_t(state)];
+        for (std::int32_t withKey = std::size_t(state) < parentCount_ ? keyEnds_[std::size_t(state)] : state;
              withKey >= 0 && firstItem[std::size_t(withKey)] == noItem;
              withKey = states_[std::size_t(withKey)].keyLink) {
             firstItem[std::size_t(withKey)] = itemIndex;

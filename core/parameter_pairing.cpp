@@ -2,6 +2,7 @@
 
 #include "core/key_matcher.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -11,19 +12,20 @@ namespace {
 // For each item of `first`, the index of the first item of `second` that
 // contains its key at a character start, or KeyMatcher::noItem. An empty key
 // is found in every item that is not empty.
-std::vector<std::int32_t> findMatches(const TextList& first, const TextList& second)
+std::vector<std::int32_t> findMatches(const std::vector<std::string_view>& first,
+                                      const std::vector<std::string_view>& second)
 {
-    std::vector<std::string_view> keyOfItem;
     std::vector<std::string_view> keys;
-    keyOfItem.reserve(first.size());
+    std::vector<bool> hasKey;
     keys.reserve(first.size());
+    hasKey.reserve(first.size());
     for (std::string_view item : first) {
         // The key, as textBefore(item, keySeparator, 0, false) gives it,
         // without a copy.
         const std::int32_t equalsAt = findText(item, keySeparator);
-        keyOfItem.push_back(item.substr(0, equalsAt > 0 ? std::size_t(equalsAt - 1) : 0));
-        if (!keyOfItem.back().empty())
-            keys.push_back(keyOfItem.back());
+        hasKey.push_back(equalsAt > 1);
+        if (hasKey.back())
+            keys.push_back(item.substr(0, std::size_t(equalsAt - 1)));
     }
     const std::vector<std::int32_t> firstItemOfKey = KeyMatcher(keys).firstContainingItems(second);
 
@@ -36,9 +38,20 @@ std::vector<std::int32_t> findMatches(const TextList& first, const TextList& sec
     std::vector<std::int32_t> matches;
     matches.reserve(first.size());
     std::size_t k = 0;
-    for (std::string_view key : keyOfItem)
-        matches.push_back(key.empty() ? firstNonEmpty : firstItemOfKey[k++]);
+    for (const bool withKey : hasKey)
+        matches.push_back(withKey ? firstItemOfKey[k++] : firstNonEmpty);
     return matches;
+}
+
+// The items splitText(text, filterText) gives, as views into `text`.
+std::vector<std::string_view> itemsOf(std::string_view text, std::string_view filterText)
+{
+    std::vector<std::string_view> items;
+    forEachPiece(text, filterText, [&items](std::string_view item) {
+        items.push_back(item);
+        return true;
+    });
+    return items;
 }
 
 }  // namespace
@@ -46,10 +59,8 @@ std::vector<std::int32_t> findMatches(const TextList& first, const TextList& sec
 void pairParameters(ParseLists& lists, std::string_view firstText, std::string_view secondText,
                     std::string_view filterText)
 {
-    TextList& first = lists.firstList;
-    TextList& second = lists.secondList;
-    first = splitText(firstText, filterText);
-    second = splitText(secondText, filterText);
+    std::vector<std::string_view> first = itemsOf(firstText, filterText);
+    std::vector<std::string_view> second = itemsOf(secondText, filterText);
     if (first.size() < second.size())
         std::swap(first, second);
 
@@ -72,9 +83,6 @@ void pairParameters(ParseLists& lists, std::string_view firstText, std::string_v
         if (!used[k])
             lists.pairList.pushJoined({pairJoiner, second[k]});
     }
-
-    first.clear();
-    second.clear();
 }
 
 }  // namespace quorrel

@@ -14,9 +14,7 @@ inline constexpr std::string_view pairJoiner = "*";
 
 // The lists one parse works on. They are empty between two parses.
 struct ParseLists {
-    TextList firstList;   // items of the longer side
-    TextList secondList;  // items of the shorter side
-    TextList pairList;    // pair entries, in the order the rows show them
+    TextList pairList;  // pair entries, in the order the rows show them
 };
 
 // Fills `lists.pairList` with the pair entries of a parse: splits both
@@ -27,8 +25,8 @@ struct ParseLists {
 // "=" at a character start; its match is the first item of the other side
 // that contains the key at a character start, so the key "id" matches
 // "userid=7" and an empty key matches the first non-empty item. When that
-// match is already taken the item is dropped. First and second list are
-// left empty.
+// match is already taken the item is dropped. The items are views into the
+// two strings; only the pair entries are copies.
 void pairParameters(ParseLists& lists, std::string_view firstText, std::string_view secondText,
                     std::string_view filterText);
 

@@ -16,7 +16,7 @@ constexpr std::int32_t none = KeyMatcher::noItem;
 struct MatcherCase {
     const char* name;
     std::vector<std::string_view> keys;
-    TextList items;
+    std::vector<std::string_view> items;
     std::vector<std::int32_t> expected;
 };
 
@@ -81,13 +81,14 @@ TEST(KeyMatcher, LargeKeySetAgreesWithFindText)
     std::shuffle(keyTexts.begin(), keyTexts.end(), random);
     const std::vector<std::string_view> keys(keyTexts.begin(), keyTexts.end());
 
-    TextList items;
+    std::vector<std::string> itemTexts;
     for (int j = 0; j < 300; ++j) {
         std::string item = randomWord(random() % 20);
         for (int part = 0; part < 3; ++part)
             item += keyTexts[random() % keyTexts.size()].substr(random() % 3) + randomWord(random() % 4);
-        items.push_back(item);
+        itemTexts.push_back(item);
     }
+    const std::vector<std::string_view> items(itemTexts.begin(), itemTexts.end());
 
     const std::vector<std::int32_t> found = KeyMatcher(keys).firstContainingItems(items);
     for (std::size_t k = 0; k < keys.size(); k += 17) {
