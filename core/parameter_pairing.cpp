@@ -59,29 +59,29 @@ std::vector<std::string_view> itemsOf(std::string_view text, std::string_view fi
 void pairParameters(ParseLists& lists, std::string_view firstText, std::string_view secondText,
                     std::string_view filterText)
 {
-    std::vector<std::string_view> first = itemsOf(firstText, filterText);
-    std::vector<std::string_view> second = itemsOf(secondText, filterText);
-    if (first.size() < second.size())
-        std::swap(first, second);
+    std::vector<std::string_view> firstList = itemsOf(firstText, filterText);
+    std::vector<std::string_view> secondList = itemsOf(secondText, filterText);
+    if (firstList.size() < secondList.size())
+        std::swap(firstList, secondList);
 
     // An item's match does not depend on which items are taken, so all
     // matches are found first; taking them stays in the order of the items.
-    const std::vector<std::int32_t> matches = findMatches(first, second);
-    lists.pairList.reserve(first.size() + second.size(),
-                           firstText.size() + secondText.size() + first.size() + second.size());
-    std::vector<bool> used(second.size(), false);
-    for (std::size_t i = 0; i < first.size(); ++i) {
+    const std::vector<std::int32_t> matches = findMatches(firstList, secondList);
+    lists.pairList.reserve(firstList.size() + secondList.size(),
+                           firstText.size() + secondText.size() + firstList.size() + secondList.size());
+    std::vector<bool> used(secondList.size(), false);
+    for (std::size_t i = 0; i < firstList.size(); ++i) {
         const std::int32_t j = matches[i];
         if (j == KeyMatcher::noItem) {
-            lists.pairList.pushJoined({first[i], pairJoiner});
+            lists.pairList.pushJoined({firstList[i], pairJoiner});
         } else if (!used[std::size_t(j)]) {
-            lists.pairList.pushJoined({first[i], pairJoiner, second[std::size_t(j)]});
+            lists.pairList.pushJoined({firstList[i], pairJoiner, secondList[std::size_t(j)]});
             used[std::size_t(j)] = true;
         }
     }
-    for (std::size_t k = 0; k < second.size(); ++k) {
+    for (std::size_t k = 0; k < secondList.size(); ++k) {
         if (!used[k])
-            lists.pairList.pushJoined({pairJoiner, second[k]});
+            lists.pairList.pushJoined({pairJoiner, secondList[k]});
     }
 }
 

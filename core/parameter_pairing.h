@@ -12,7 +12,9 @@ inline constexpr std::string_view keySeparator = "=";
 // Between the two items of a pair entry.
 inline constexpr std::string_view pairJoiner = "*";
 
-// The lists one parse works on. They are empty between two parses.
+// The lists one parse works on. They are empty between two parses. The
+// items of the two strings (firstList and secondList) are views that live
+// only while pairParameters runs.
 struct ParseLists {
     TextList pairList;  // pair entries, in the order the rows show them
 };
