@@ -59,21 +59,10 @@ bool symbolsBefore(std::string_view a, std::string_view b)
     return a.size() < b.size();
 }
 
-// Byte order is symbol order unless a byte from 0x80 stands before a digit:
-// only there can one key read a four-byte character where another reads a
-// two-byte one. 81 30 41 and 81 30 82 41 begin with the same two-byte
-// character, and 81 30 81 30, a four-byte one, sorts between them by bytes.
-bool byteOrderIsSymbolOrder(std::string_view key)
-{
-    return std::adjacent_find(key.begin(), key.end(), [](char first, char next) {
-               return static_cast<unsigned char>(first) >= 0x80 && next >= '0' && next <= '9';
-           }) == key.end();
-}
-
 }  // namespace
 
 KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t stepTableLimit)
-    : keyStates_(keys.size()), states_(1), rootTargets_(twoByteEnd, -1)
+    : keyStates_(keys.size()), rootTargets_(twoByteEnd, -1)
 {
     assert(std::all_of(keys.begin(), keys.end(),
                        [](std::string_view key) { return !key.empty() && isWholeCharacters(key); }));
@@ -83,17 +72,6 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t st
 
 void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
 {
-    // The keys in symbol order: each shares its longest prefix with the key
-    // before it, and every state gets its children in ascending symbol order.
-    std::vector<std::pair<std::string_view, std::int32_t>> sorted;
-    sorted.reserve(keys.size());
-    for (std::size_t k = 0; k < keys.size(); ++k)
-        sorted.emplace_back(keys[k], std::int32_t(k));
-    if (std::all_of(keys.begin(), keys.end(), byteOrderIsSymbolOrder))
-        std::sort(sorted.begin(), sorted.end());
-    else
-        std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return symbolsBefore(a.first, b.first); });
-
     struct Edge {
         std::int32_t parent;
         std::uint32_t symbol;
@@ -105,29 +83,58 @@ void KeyMatcher::buildTrie(const std::vector<std::string_view>& keys)
     std::vector<Edge> edges;
     edges.reserve(keyBytes);
     states_.reserve(keyBytes + 1);
-    std::vector<std::uint32_t> previousSymbols;
-    std::vector<std::int32_t> previousPath{0};  // the state after each symbol of the key before
-    std::vector<std::uint32_t> symbols;
-    for (const auto& [key, k] : sorted) {
-        symbols.clear();
-        appendSymbols(key, symbols);
-        std::size_t shared = 0;
-        while (shared < symbols.size() && shared < previousSymbols.size()
-               && symbols[shared] == previousSymbols[shared])
-            ++shared;
-        previousPath.resize(shared + 1);
-        for (std::size_t d = shared; d < symbols.size(); ++d) {
-            const auto state = std::int32_t(states_.size());
-            states_.emplace_back();
-            edges.push_back({previousPath.back(), symbols[d], state});
-            previousPath.push_back(state);
+
+    // The trie is built from the keys in symbol order, so that each key
+    // shares its longest prefix with the key before it and every state gets
+    // its children in ascending symbol order. Byte order, the fastest to
+    // sort, is symbol order unless a byte from 0x80 stands before a digit:
+    // 81 30 41 and 81 30 82 41 begin with the same two-byte character, and
+    // 81 30 81 30, a four-byte one, sorts between them by bytes. So the keys
+    // are sorted by bytes, and sorted by symbols and added again only when
+    // one turns out to order before the key before it.
+    std::vector<std::pair<std::string_view, std::int32_t>> sorted;
+    sorted.reserve(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k)
+        sorted.emplace_back(keys[k], std::int32_t(k));
+    // Adds the keys of `sorted` to an empty trie, in order; false at a key
+    // out of symbol order.
+    const auto addSortedKeys = [&] {
+        states_.assign(1, State{});
+        keyStateCount_ = 0;
+        edges.clear();
+        std::vector<std::uint32_t> previousSymbols;
+        std::vector<std::int32_t> previousPath{0};  // the state after each symbol of the key before
+        std::vector<std::uint32_t> symbols;
+        for (const auto& [key, k] : sorted) {
+            symbols.clear();
+            appendSymbols(key, symbols);
+            std::size_t shared = 0;
+            while (shared < symbols.size() && shared < previousSymbols.size()
+                   && symbols[shared] == previousSymbols[shared])
+                ++shared;
+            if (shared < previousSymbols.size() && (shared == symbols.size() || symbols[shared] < previousSymbols[shared]))
+                return false;
+            previousPath.resize(shared + 1);
+            for (std::size_t d = shared; d < symbols.size(); ++d) {
+                const auto state = std::int32_t(states_.size());
+                states_.emplace_back();
+                edges.push_back({previousPath.back(), symbols[d], state});
+                previousPath.push_back(state);
+            }
+            if (!states_[std::size_t(previousPath.back())].endsKey) {
+                states_[std::size_t(previousPath.back())].endsKey = true;
+                ++keyStateCount_;
+            }
+            keyStates_[std::size_t(k)] = previousPath.back();
+            previousSymbols.swap(symbols);
         }
-        if (!states_[std::size_t(previousPath.back())].endsKey) {
-            states_[std::size_t(previousPath.back())].endsKey = true;
-            ++keyStateCount_;
-        }
-        keyStates_[std::size_t(k)] = previousPath.back();
-        previousSymbols.swap(symbols);
+        return true;
+    };
+    std::sort(sorted.begin(), sorted.end());
+    if (!addSortedKeys()) {
+        std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return symbolsBefore(a.first, b.first); });
+        [[maybe_unused]] const bool inOrder = addSortedKeys();
+        assert(inOrder);
     }
 
     // Each state's edges side by side, still in ascending symbol order.
