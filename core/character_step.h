@@ -28,13 +28,14 @@ namespace quorrel {
     // 0x30-0x39 and 0x81-0xFE, the ranges of a four-byte character's bytes.
     const auto isDigit = [](unsigned char b) { return static_cast<unsigned char>(b - 0x30) <= 9; };
     const auto isLead = [](unsigned char b) { return static_cast<unsigned char>(b - 0x81) <= 0xFE - 0x81; };
-    if (byte[0] < 0x80)
+    if (byte[0] < 0x80) [[likely]]
         return 1;
     const std::size_t rest = text.size() - pos;
-    if (rest == 1)
+    if (rest == 1) [[unlikely]]
         return 0;
-    // Most first bytes are followed by a byte that is no digit.
-    if (!isDigit(byte[1]))
+    // Most first bytes are followed by a byte that is no digit. (The
+    // likelihoods keep an ASCII step as short as a plain byte step.)
+    if (!isDigit(byte[1])) [[likely]]
         return 2;
     return rest >= 4 && isLead(byte[0]) && isLead(byte[2]) && isDigit(byte[3]) ? 4 : 2;
 }

@@ -32,10 +32,9 @@ std::size_t findAtCharStart(std::string_view text, std::string_view needle, std:
     const char needleStart = fold(needle[0]);
     std::size_t pos = offset;
     while (n - pos >= m) {
-        const char c = text[pos];
-        if (fold(c) == needleStart && bytesEqual(text.substr(pos, m), needle, ignoreCase))
-            return pos;
         const std::size_t width = characterWidth(text, pos);
+        if (fold(text[pos]) == needleStart && bytesEqual(text.substr(pos, m), needle, ignoreCase))
+            return pos;
         if (width == 0)
             return notFound;
         pos += width;
