@@ -76,7 +76,7 @@ MainWindow::MainWindow(ParseLists& parseLists)
     filterLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     filterInput = makeInput(this, QStringLiteral("编辑框3"), {264, 344, 56, 24});
-    filterInput->setText(QStringLiteral("&"));
+    filterInput->setText(QString::fromLatin1(defaultFilter));
     filterInput->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     QFont filterFont = filterInput->font();
     filterFont.setPixelSize(filterFontPixels);
