@@ -218,8 +218,7 @@ std::unique_ptr<TextSlice> LineInput::wholeTextIfItFits(int& widthUsed) const
     if (content.size() > 2 * qsizetype{width}) {
         return nullptr;
     }
-    std::unique_ptr<TextSlice> whole;
-    whole = std::make_unique<TextSlice>(content.text(), 0, content.size(), font(), preedit());
+    auto whole = std::make_unique<TextSlice>(content.text(), 0, content.size(), font(), preedit());
     widthUsed = qRound(whole->naturalWidth()) + 1;
     if (widthUsed > width) {
         return nullptr;
