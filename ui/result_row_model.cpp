@@ -11,9 +11,8 @@ void ResultRowModel::clearRows()
     if (rows.empty()) {
         return;
     }
-    beginResetModel();
+    beginChanges();
     rows = {};
-    endResetModel();
 }
 
 void ResultRowModel::reserveRows(std::size_t count)
@@ -26,11 +25,9 @@ int ResultRowModel::appendRow()
     if (rows.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
         return -1;
     }
-    const int row = static_cast<int>(rows.size());
-    beginInsertRows({}, row, row);
+    beginChanges();
     rows.emplace_back();
-    endInsertRows();
-    return row;
+    return static_cast<int>(rows.size()) - 1;
 }
 
 void ResultRowModel::setCell(int row, int column, std::string_view text)
@@ -40,7 +37,25 @@ void ResultRowModel::setCell(int row, int column, std::string_view text)
         return;
     }
     rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    emit dataChanged(cell, cell, {Qt::DisplayRole});
+    if (!changing) {
+        emit dataChanged(cell, cell, {Qt::DisplayRole});
+    }
+}
+
+void ResultRowModel::beginChanges()
+{
+    if (changing) {
+        return;
+    }
+    changing = true;
+    beginResetModel();
+    QMetaObject::invokeMethod(this, &ResultRowModel::endChanges, Qt::QueuedConnection);
+}
+
+void ResultRowModel::endChanges()
+{
+    changing = false;
+    endResetModel();
 }
 
 int ResultRowModel::rowCount(const QModelIndex& parent) const

@@ -14,6 +14,12 @@ namespace quorrel {
 // The rows the comparison writes, held as plain ResultRow values and decoded
 // only when a view asks for a cell it shows. Read-only to views: no cell is
 // editable and the model never sorts.
+//
+// Views learn of the rows appended or removed while one event is handled
+// all at once: the first such change begins a model reset, which ends when
+// the event loop runs again, before anything is painted, and cells written
+// meanwhile need no notice of their own. So a parse of a million rows sends
+// two notifications, not millions.
 class ResultRowModel : public QAbstractTableModel, public RowWriter {
     Q_OBJECT
 
@@ -40,7 +46,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    void beginChanges();
+    void endChanges();
+
     std::vector<ResultRow> rows;
+    bool changing = false;
 };
 
 }  // namespace quorrel
