@@ -332,9 +332,7 @@ void LineInput::paintEvent(QPaintEvent*)
     slice->draw(painter, topLeft, focused ? content.selectionStart() : 0, focused ? content.selectionEnd() : 0,
                 highlight);
     const int caretWidth = style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const bool caretWithSelection = style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &option, this);
+    const bool caretWithSelection = style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &panel, this);
     if (focused && caretShown && !preeditHidesCaret && (!content.hasSelection() || caretWithSelection)) {
         slice->drawCursor(painter, topLeft, content.cursor(), preeditCaret, caretWidth);
     }

@@ -37,7 +37,6 @@ public:
     // The first caret position at or after `x`.
     [[nodiscard]] qsizetype positionFrom(qreal x) const;
     [[nodiscard]] qreal ascent() const { return line.ascent(); }
-    [[nodiscard]] qreal height() const { return line.height(); }
     [[nodiscard]] qreal naturalWidth() const { return line.naturalTextWidth(); }
 
     // Draws the piece with its left end of text at `origin`, the range
